@@ -95,8 +95,8 @@ struct XmlReader::Impl {
 XmlReader::XmlReader() : impl_(std::make_unique<Impl>()) {}
 XmlReader::~XmlReader() = default;
 
-XmlLoadStatus XmlReader::LoadFile(const std::filesystem::path& path) {
-    impl_->Reset();
+XmlLoadStatus ReadXmlFileBytes(const std::filesystem::path& path, std::string& bytes) {
+    bytes.clear();
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) {
         return XmlLoadStatus::Missing;
@@ -112,9 +112,25 @@ XmlLoadStatus XmlReader::LoadFile(const std::filesystem::path& path) {
     if (!file) {
         return XmlLoadStatus::Missing;
     }
-    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     if (file.bad()) {
+        bytes.clear();
         return XmlLoadStatus::Missing;
+    }
+    // The file may have grown between the size check and the read.
+    if (bytes.size() > kMaxXmlFileSize) {
+        bytes.clear();
+        return XmlLoadStatus::TooLarge;
+    }
+    return XmlLoadStatus::Ok;
+}
+
+XmlLoadStatus XmlReader::LoadFile(const std::filesystem::path& path) {
+    impl_->Reset();
+    std::string bytes;
+    const XmlLoadStatus status = ReadXmlFileBytes(path, bytes);
+    if (status != XmlLoadStatus::Ok) {
+        return status;
     }
     return LoadBuffer(bytes);
 }

@@ -30,6 +30,10 @@ enum class XmlLoadStatus {
 // one of them.
 inline constexpr std::size_t kMaxXmlFileSize = 4 * 1024 * 1024;
 
+// Reads a whole file for parsing: Missing when it is not a readable regular file, TooLarge
+// beyond kMaxXmlFileSize, else Ok with the bytes.
+XmlLoadStatus ReadXmlFileBytes(const std::filesystem::path& path, std::string& bytes);
+
 class XmlReader {
 public:
     XmlReader();
