@@ -8,8 +8,10 @@
 #include <cstdio>
 #include <system_error>
 
+#include "device/ModelNames.h"
 #include "store/ConfigQuery.h"
 #include "store/ConfigSql.h"
+#include "store/Folders.h"
 #include "store/NumberText.h"
 #include "store/SQLiteAutoTransaction.h"
 
@@ -98,6 +100,16 @@ bool ConfigDatabase::OpenForModel(const std::filesystem::path& dataFolder, std::
         CopyToBackupOnce(dataFolder);
     opened_ = result;
     return result;
+}
+
+bool ConfigDatabase::OpenForModel(DeviceModel model) {
+    const std::string_view stem = DatabaseStem(model);
+    const std::filesystem::path data = DataFolder();
+    // Without a data folder (no home directory) there is no file to open either.
+    if (stem.empty() || data.empty())
+        return OpenForModel(data, std::string_view{});
+    CreateFolderPath(data / "db");
+    return OpenForModel(data, stem);
 }
 
 bool ConfigDatabase::OpenExisting() {

@@ -17,6 +17,7 @@
 #include <string_view>
 #include <vector>
 
+#include "device/DeviceModel.h"
 #include "store/Records.h"
 #include "store/SQLiteDB.h"
 
@@ -37,6 +38,9 @@ public:
     // opens nothing and gives false. A file that exists but is not a usable database is left
     // untouched: the result is false and one diagnostic line goes to stderr.
     bool OpenForModel(const std::filesystem::path& dataFolder, std::string_view stem);
+    // The same for a model's own file in the user's data folder, whose "db" folder is created
+    // when missing.
+    bool OpenForModel(DeviceModel model);
     // Opens the file and runs the schema and the default rows of profiles 1..5. True when every
     // schema statement succeeded. A connection already held gives true at once.
     bool CreateDatabase();
