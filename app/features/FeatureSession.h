@@ -2,6 +2,9 @@
 // The application core owns it (one per main window) and hands it to the feature objects.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "device/DeviceModel.h"
 
 namespace vekora {
@@ -13,6 +16,10 @@ struct FeatureSession {
     int currentEffect = 0;  // built-in effect id, or the custom-layout value while one is shown
     int currentSlot = 1;    // custom lighting slot 1..5 last saved into
 };
+
+// Looks up a localised text by id in the language current at the moment of the call. The
+// application passes GetLocalText; tests pass a table of their own.
+using TextLookup = std::function<std::wstring(int textId)>;
 
 // Texts the feature flows show.
 inline constexpr int kSetSuccessfulTextId = 505;     // "Set Successful!"

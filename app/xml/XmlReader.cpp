@@ -1,20 +1,103 @@
 #include "xml/XmlReader.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <pugixml.hpp>
 #include <system_error>
 
-#include "xml/Utf8.h"
+#include "store/NumberText.h"
+#include "store/Utf8.h"
+#include "xml/Utf8Validation.h"
 
 namespace vekora::xml {
 namespace {
 
 // As a fragment, text outside the root stays in the tree, where the structure check can see
 // it; without this flag pugixml drops it silently.
-constexpr unsigned kParseOptions =
-    pugi::parse_default | pugi::parse_declaration | pugi::parse_doctype | pugi::parse_fragment;
+// References are resolved by DecodeReferences below rather than by pugixml, which passes
+// undefined entities and references to forbidden characters through silently.
+constexpr unsigned kParseOptions = (pugi::parse_default & ~pugi::parse_escapes) |
+                                   pugi::parse_declaration | pugi::parse_doctype |
+                                   pugi::parse_fragment;
+
+bool IsXmlChar(uint32_t c) {
+    if (c < 0x20) {
+        return c == 0x09 || c == 0x0A || c == 0x0D;
+    }
+    if (c >= 0xD800 && c <= 0xDFFF) {
+        return false;
+    }
+    return c != 0xFFFE && c != 0xFFFF && c <= 0x10FFFF;
+}
+
+// Resolves the five predefined entities and character references of a raw text. Returns
+// false for an undefined entity, a malformed reference or a reference to a character XML
+// does not allow.
+bool DecodeReferences(std::string_view raw, std::string& decoded) {
+    decoded.clear();
+    if (raw.find('<') != std::string_view::npos) {
+        return false;  // never allowed unescaped in a value
+    }
+    decoded.reserve(raw.size());
+    size_t i = 0;
+    while (i < raw.size()) {
+        const size_t amp = raw.find('&', i);
+        if (amp == std::string_view::npos) {
+            decoded.append(raw.substr(i));
+            break;
+        }
+        decoded.append(raw.substr(i, amp - i));
+        const size_t semi = raw.find(';', amp);
+        if (semi == std::string_view::npos || semi - amp > 12) {
+            return false;
+        }
+        const std::string_view name = raw.substr(amp + 1, semi - amp - 1);
+        if (name == "amp") {
+            decoded += '&';
+        } else if (name == "lt") {
+            decoded += '<';
+        } else if (name == "gt") {
+            decoded += '>';
+        } else if (name == "quot") {
+            decoded += '"';
+        } else if (name == "apos") {
+            decoded += '\'';
+        } else if (name.size() >= 2 && name[0] == '#') {
+            const bool hex = name[1] == 'x';
+            const std::string_view digits = name.substr(hex ? 2 : 1);
+            if (digits.empty()) {
+                return false;
+            }
+            uint32_t c = 0;
+            for (char d : digits) {
+                uint32_t v = 0;
+                if (d >= '0' && d <= '9') {
+                    v = static_cast<uint32_t>(d - '0');
+                } else if (hex && d >= 'a' && d <= 'f') {
+                    v = static_cast<uint32_t>(d - 'a' + 10);
+                } else if (hex && d >= 'A' && d <= 'F') {
+                    v = static_cast<uint32_t>(d - 'A' + 10);
+                } else {
+                    return false;
+                }
+                c = c * (hex ? 16 : 10) + v;
+                if (c > 0x10FFFF) {
+                    return false;
+                }
+            }
+            if (!IsXmlChar(c)) {
+                return false;
+            }
+            decoded += WideToUtf8(std::wstring(1, static_cast<wchar_t>(c)));
+        } else {
+            return false;
+        }
+        i = semi + 1;
+    }
+    return true;
+}
 
 // XML 1.0 allows no C0 control characters other than tab, line feed and carriage return.
 bool HasForbiddenControl(std::string_view bytes) {
@@ -34,7 +117,8 @@ bool HasDuplicateAttributes(const pugi::xml_node& element) {
 }
 
 // Walks the whole tree without recursion (a hostile file may nest deeply).
-bool StructureIsSound(const pugi::xml_document& doc) {
+bool StructureIsSound(pugi::xml_document& doc) {
+    std::string decoded;
     int roots = 0;
     for (const auto& node : doc.children()) {
         switch (node.type()) {
@@ -55,10 +139,21 @@ bool StructureIsSound(const pugi::xml_document& doc) {
     }
     std::vector<pugi::xml_node> pending{doc.document_element()};
     while (!pending.empty()) {
-        const pugi::xml_node node = pending.back();
+        pugi::xml_node node = pending.back();
         pending.pop_back();
         if (HasDuplicateAttributes(node)) {
             return false;
+        }
+        for (pugi::xml_attribute a = node.first_attribute(); a; a = a.next_attribute()) {
+            if (!DecodeReferences(a.value(), decoded)) {
+                return false;
+            }
+            a.set_value(decoded.c_str());
+        }
+        for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
+            if (child.type() == pugi::node_pcdata && !DecodeReferences(child.value(), decoded)) {
+                return false;
+            }
         }
         for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
             if (child.type() == pugi::node_element) {
@@ -70,7 +165,7 @@ bool StructureIsSound(const pugi::xml_document& doc) {
 }
 
 std::string Narrow(std::wstring_view name) {
-    return ToUtf8(name);
+    return WideToUtf8(name);
 }
 
 }  // namespace
@@ -201,7 +296,7 @@ std::wstring XmlReader::ElementName() const {
     if (!impl_->loaded || !impl_->levels.back().current) {
         return {};
     }
-    return FromUtf8(impl_->levels.back().current.name());
+    return Utf8ToWide(impl_->levels.back().current.name());
 }
 
 std::wstring XmlReader::Attribute(std::wstring_view name) const {
@@ -210,7 +305,7 @@ std::wstring XmlReader::Attribute(std::wstring_view name) const {
     }
     const pugi::xml_node current = impl_->levels.back().current;
     const pugi::xml_attribute attribute = current.attribute(Narrow(name).c_str());
-    return attribute ? FromUtf8(attribute.value()) : std::wstring();
+    return attribute ? Utf8ToWide(attribute.value()) : std::wstring();
 }
 
 bool XmlReader::HasAttribute(std::wstring_view name) const {
@@ -218,6 +313,14 @@ bool XmlReader::HasAttribute(std::wstring_view name) const {
         return false;
     }
     return static_cast<bool>(impl_->levels.back().current.attribute(Narrow(name).c_str()));
+}
+
+int XmlReader::AttributeInt(std::wstring_view name) const {
+    if (!impl_->loaded) {
+        return 0;
+    }
+    const pugi::xml_node current = impl_->levels.back().current;
+    return ParseLenientInt(current.attribute(Narrow(name).c_str()).value());
 }
 
 }  // namespace vekora::xml

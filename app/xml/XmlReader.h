@@ -57,6 +57,9 @@ public:
     // The current element's attribute; empty when the element or the attribute is absent.
     std::wstring Attribute(std::wstring_view name) const;
     bool HasAttribute(std::wstring_view name) const;
+    // The attribute as a number, read leniently: absent or malformed values read as 0, values
+    // beyond the int range saturate.
+    int AttributeInt(std::wstring_view name) const;
 
 private:
     struct Impl;

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "xml/Utf8.h"
+#include "store/Utf8.h"
 
 namespace vekora::xml {
 namespace {
@@ -73,7 +73,7 @@ std::string EscapeAttribute(std::wstring_view text) {
                 break;
         }
     }
-    return ToUtf8(cleaned);
+    return WideToUtf8(cleaned);
 }
 
 XmlWriter::XmlWriter(std::string_view declaration) : declaration_(declaration) {}

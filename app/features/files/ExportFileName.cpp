@@ -3,7 +3,7 @@
 #include <chrono>
 #include <system_error>
 
-#include "xml/Utf8.h"
+#include "store/Utf8.h"
 
 namespace vekora {
 namespace {
@@ -43,7 +43,7 @@ std::wstring SafeFileNamePart(std::wstring_view name) {
     size_t bytes = 0;
     for (wchar_t c : name) {
         const wchar_t out = IsUnsafe(c) || (safe.empty() && c == L'.') ? L'_' : c;
-        const size_t width = xml::ToUtf8(std::wstring_view(&out, 1)).size();
+        const size_t width = WideToUtf8(std::wstring_view(&out, 1)).size();
         if (bytes + width > kMaxNameBytes) {
             break;
         }
@@ -58,7 +58,7 @@ std::wstring SafeFileNamePart(std::wstring_view name) {
 
 std::filesystem::path ExportFilePath(const std::filesystem::path& folder, std::wstring_view name,
                                      uint32_t tick) {
-    const std::string base = xml::ToUtf8(SafeFileNamePart(name));
+    const std::string base = WideToUtf8(SafeFileNamePart(name));
     std::error_code ec;
     for (uint32_t t = tick;; ++t) {
         std::filesystem::path path = folder / (base + "-" + std::to_string(t) + ".xml");

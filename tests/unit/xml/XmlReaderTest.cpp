@@ -54,6 +54,16 @@ TEST(XmlReaderTest, WalksLevelsAndFindsElementsByName) {
     EXPECT_FALSE(r.StepOut());
 }
 
+TEST(XmlReaderTest, ResolvesReferencesAndNormalisesWhitespace) {
+    XmlReader r;
+    ASSERT_EQ(r.LoadBuffer("<a x=\"&#x706F;&#28783;&apos;&lt;&gt;&quot;&amp;amp;\" "
+                           "y=\"a\tb&#9;c&#10;\"/>"),
+              XmlLoadStatus::Ok);
+    ASSERT_TRUE(r.FindElement(L"a"));
+    EXPECT_EQ(r.Attribute(L"x"), L"灯灯'<>\"&amp;");
+    EXPECT_EQ(r.Attribute(L"y"), L"a b\tc\n");
+}
+
 TEST(XmlReaderTest, StepInNeedsACurrentElement) {
     XmlReader r;
     ASSERT_EQ(r.LoadBuffer("<a><b/></a>"), XmlLoadStatus::Ok);
@@ -118,6 +128,15 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"ControlCharacter", std::string("<a x=\"\x01\"/>"), XmlLoadStatus::NotWellFormed},
         LoadCase{"NulByte", std::string("<a x=\"\0\"/>", 9), XmlLoadStatus::NotWellFormed},
         LoadCase{"MismatchedTags", "<a></b>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"UndefinedEntity", "<a x=\"&bogus;\"/>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"BareAmpersand", "<a x=\"a & b\"/>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"ReferenceToControl", "<a x=\"&#1;\"/>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"ReferenceToNul", "<a x=\"&#x0;\"/>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"ReferenceBeyondUnicode", "<a x=\"&#x110000;\"/>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"MalformedHexReference", "<a x=\"&#xZZ;\"/>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"UndefinedEntityInText", "<a>&nbsp;</a>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"LessThanInAttribute", "<a x=\"<\"/>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"AmpersandInComment", "<a><!-- a & b --></a>", XmlLoadStatus::Ok},
         LoadCase{"TooLarge", "<a x=\"" + std::string(kMaxXmlFileSize, 'x') + "\"/>",
                  XmlLoadStatus::TooLarge}),
     [](const auto& info) { return std::string(info.param.name); });
