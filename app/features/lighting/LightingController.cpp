@@ -240,6 +240,12 @@ bool LightingController::SaveToSlot(int slot) {
     return true;
 }
 
+void LightingController::OnLanguageChanged() {
+    ShowEffectList();
+    view_.SelectEffect(session_.currentEffect);
+    PushUserLights();
+}
+
 void LightingController::RefreshCheckMarks() {
     std::set<int> saved;
     for (int slot = 1; slot <= 5; ++slot) {

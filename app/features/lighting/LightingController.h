@@ -65,6 +65,9 @@ public:
     bool SaveToSlot(int slot);
     // Marks every user light stored in one of the five slots.
     void RefreshCheckMarks();
+    // After a language change: the effect names in the new language. User lights keep the
+    // names the user gave them (the first one is not renamed to "User Light 1").
+    void OnLanguageChanged();
 
     const std::vector<UserLightListItem>& UserLights() const { return lights_; }
     int SelectedIndex() const { return selected_; }

@@ -63,6 +63,16 @@ TEST_F(LightingTest, EffectListNamesFollowTheLanguage) {
     }
 }
 
+TEST_F(LightingTest, ALanguageChangeRenamesEffectsButNotUserLights) {
+    MakeLights(2);
+    lighting_.ChooseEffect(1);
+    text_.chinese = true;
+    lighting_.OnLanguageChanged();
+    EXPECT_EQ(view_.effects[0].name, L"常亮");
+    EXPECT_EQ(view_.selectedEffect, 1);
+    EXPECT_EQ(ListNames(), (std::vector<std::wstring>{L"Light 1", L"Light 2"}));
+}
+
 TEST_F(LightingTest, ChoosingOffOnModelSevenStoresZero) {
     session_.model = DeviceModel::K61SE;
     session_.profile = 2;
