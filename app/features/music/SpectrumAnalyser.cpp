@@ -70,12 +70,13 @@ void SpectrumAnalyser::Decay(int percent) {
         level = level * static_cast<float>(percent) / 100.0f;
 }
 
-void SpectrumAnalyser::AddPacket(const float* samples, std::size_t frames, std::size_t floatCount,
-                                 int amplitude) {
-    if (samples == nullptr || frames == 0 || floatCount == 0)
+void SpectrumAnalyser::AddPacket(const float* samples, std::size_t floatCount, int amplitude) {
+    if (samples == nullptr || floatCount == 0)
         return;
-    std::size_t groups = (frames + 3) / 4;
-    groups = std::min(groups, (floatCount + 3) / 4);
+    // Every float of the packet is read, four at a time. (Counting ceil(frames / 4) groups, as
+    // if a frame were one float, would read only the first half of a stereo packet; the gaps
+    // this leaves in the ring split a pure tone into its two neighbouring bins.)
+    const std::size_t groups = (floatCount + 3) / 4;
     // Each group shifts the ring left by two and writes its sample twice at the end; only the
     // last 256 groups can survive in a ring of 512, so shift once and write those.
     const std::size_t kept = std::min<std::size_t>(groups, kRingSize / 2);

@@ -29,12 +29,12 @@ public:
     // Every level keeps `percent` % of its value.
     void Decay(int percent);
 
-    // Appends one captured packet. `samples` holds `floatCount` interleaved floats making up
-    // `frames` frames. The packet is read from its start in groups of four floats, ceil(frames/4)
-    // groups; each group's mean times 2 * amplitude enters the ring twice. A group is never read
-    // past the end of the packet (a short last group sums what is there), and a non-finite
-    // sample enters as silence so that one broken packet cannot poison the levels for good.
-    void AddPacket(const float* samples, std::size_t frames, std::size_t floatCount, int amplitude);
+    // Appends one captured packet of `floatCount` interleaved float samples. The packet is read
+    // in groups of four floats (two stereo frames); each group's mean times 2 * amplitude enters
+    // the ring twice, so the ring runs at the frame rate. A short last group sums what is there,
+    // and a non-finite sample enters as silence so that one broken packet cannot poison the
+    // levels for good.
+    void AddPacket(const float* samples, std::size_t floatCount, int amplitude);
 
     // Spectrum of the ring into the levels, smoothing of half width `smoothingWidth`, and the
     // output levels following the levels by `outputSmoothing` (1.0: equal).

@@ -18,9 +18,9 @@ struct Visualizer::Images {
 class Visualizer::Sink final : public PacketSink {
 public:
     explicit Sink(SpectrumAnalyser& analyser) : analyser_(analyser) {}
-    void OnPacket(const float* samples, std::size_t frames, std::size_t floatCount,
+    void OnPacket(const float* samples, std::size_t /*frames*/, std::size_t floatCount,
                   int /*channels*/) override {
-        analyser_.AddPacket(samples, frames, floatCount, amplitude);
+        analyser_.AddPacket(samples, floatCount, amplitude);
     }
     int amplitude = 0;
 

@@ -1,5 +1,7 @@
 #include "features/music/SpectrumAnalyser.h"
 
+#include "FakeSampleSource.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,7 +24,7 @@ std::vector<float> Groups(const std::vector<float>& values) {
 
 void AddGroups(SpectrumAnalyser& a, const std::vector<float>& values, int amplitude) {
     const std::vector<float> floats = Groups(values);
-    a.AddPacket(floats.data(), floats.size(), floats.size(), amplitude);
+    a.AddPacket(floats.data(), floats.size(), amplitude);
 }
 
 // 256 groups (a full ring) of a sine with `groupsPerPeriod` groups per period: the ring then
@@ -55,36 +57,56 @@ TEST(SpectrumAnalyser, SilenceDecaysByAFifthPerAnalysis) {
 
 TEST(SpectrumAnalyser, GroupsFourFloatsIntoTwoRingSamples) {
     SpectrumAnalyser a;
-    // Eight stereo frames: only ceil(8 / 4) = 2 groups, the first eight floats, are read.
+    // Eight stereo frames, 16 floats: four groups, each entering the ring twice.
     std::vector<float> packet(16);
     for (int i = 0; i < 16; ++i)
         packet[i] = static_cast<float>(i + 1);
-    a.AddPacket(packet.data(), 8, packet.size(), 3);
+    a.AddPacket(packet.data(), packet.size(), 3);
     const auto& ring = a.ring();
-    // (1+2+3+4) * 0.25 * 2 * 3 = 15, (5+6+7+8) * 1.5 = 39.
-    EXPECT_EQ(ring[508], 15.0f);
-    EXPECT_EQ(ring[509], 15.0f);
-    EXPECT_EQ(ring[510], 39.0f);
-    EXPECT_EQ(ring[511], 39.0f);
-    EXPECT_EQ(ring[507], 0.0f);
+    // (1+2+3+4) * 0.25 * 2 * 3 = 15, then 39, 63 and 87.
+    const float expected[] = {0, 15, 15, 39, 39, 63, 63, 87, 87};
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(ring[503 + i], expected[i]) << "ring " << 503 + i;
 
     // The next packet shifts the ring left by two per group.
     const float more[] = {2, 2, 2, 2};
-    a.AddPacket(more, 2, 4, 1);
-    EXPECT_EQ(ring[506], 15.0f);
-    EXPECT_EQ(ring[508], 39.0f);
+    a.AddPacket(more, 4, 1);
+    EXPECT_EQ(ring[503], 15.0f);
+    EXPECT_EQ(ring[508], 87.0f);
     EXPECT_EQ(ring[510], 4.0f);
     EXPECT_EQ(ring[511], 4.0f);
 }
 
 TEST(SpectrumAnalyser, NeverReadsPastAShortPacket) {
     SpectrumAnalyser a;
-    // One stereo frame is two floats, although its group would span four: only the two count.
-    // The buffer is followed by values that must not be read.
+    // One stereo frame is two floats, half a group: only the two count. The buffer goes on
+    // with values that must not be read.
     const float packet[] = {1.0f, 3.0f, 1000.0f, 1000.0f};
-    a.AddPacket(packet, 1, 2, 1);
+    a.AddPacket(packet, 2, 1);
     EXPECT_EQ(a.ring()[510], 2.0f);
     EXPECT_EQ(a.ring()[511], 2.0f);
+}
+
+// Sound servers deliver packets of a few hundred frames. Every frame must reach the ring:
+// gaps would split a pure tone into its two neighbouring bins and leave its own bin dark.
+TEST(SpectrumAnalyser, ATonePlayedInSmallStereoPacketsLightsItsOwnBin) {
+    SpectrumAnalyser a;
+    constexpr int kPacketFrames = 480;
+    const std::vector<float> tone = testing::Sine(0.05, 32.0, 4 * kPacketFrames);  // bin 16
+    std::vector<float> stereo;
+    for (float s : tone) {
+        stereo.push_back(s);
+        stereo.push_back(s);
+    }
+    for (int p = 0; p < 4; ++p)
+        a.AddPacket(stereo.data() + 2 * kPacketFrames * p, 2 * kPacketFrames, 1);
+    a.Analyse(0, 1.0f);  // no smoothing: the raw bins
+    const int peak = ArgMax(a.levels());
+    EXPECT_GE(peak, 64);
+    EXPECT_LE(peak, 67);
+    EXPECT_GT(a.levels()[64], 0.5f);
+    EXPECT_LT(a.levels()[60], 0.2f * a.levels()[64]);
+    EXPECT_LT(a.levels()[68], 0.2f * a.levels()[64]);
 }
 
 TEST(SpectrumAnalyser, BrokenSamplesEnterAsSilence) {
@@ -92,7 +114,7 @@ TEST(SpectrumAnalyser, BrokenSamplesEnterAsSilence) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     const float packet[] = {nan, 0, 0, 0, 1, 1, 1, 1, inf, 0, 0, 0};
-    a.AddPacket(packet, 12, 12, 1);
+    a.AddPacket(packet, 12, 1);
     EXPECT_EQ(a.ring()[506], 0.0f);
     EXPECT_EQ(a.ring()[508], 2.0f);
     EXPECT_EQ(a.ring()[510], 0.0f);

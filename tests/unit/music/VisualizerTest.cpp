@@ -79,8 +79,7 @@ TEST(Visualizer, ATonePaintsForegroundBarsOverTheBackground) {
     Visualizer& v = *rig.visualizer;
     v.SetForegroundPattern(kPatternGreenYellowRed);
     v.SetBackgroundPattern(kPatternNone);
-    // Stereo packets: each group of four floats is two frames, and only the first half of each
-    // packet's frames is read.
+    // One stereo packet of a loud sine of bin 16 (columns 64..67).
     rig.fake->Queue(testing::Sine(1.0, 32, 1024));
     v.RenderFrame();
     EXPECT_EQ(v.ReadPixel(66, 56), 0x00FE00u);  // bottom row of the lit bar: green
