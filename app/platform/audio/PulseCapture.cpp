@@ -297,7 +297,10 @@ void PulseCapture::Drain(PacketSink& sink) {
     if (d.stream != nullptr) {
         const pa_stream_state_t state = pa_stream_get_state(d.stream);
         if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
-            if (!d.saidStreamBroken) {
+            // Losing the whole server has been reported already; say nothing more then.
+            const bool serverGone =
+                d.context == nullptr || !PA_CONTEXT_IS_GOOD(pa_context_get_state(d.context));
+            if (!d.saidStreamBroken && !serverGone) {
                 d.saidStreamBroken = true;
                 d.Say("music capture: the capture of " + d.capturedSource +
                       " stopped; waiting for a new default output");

@@ -135,5 +135,21 @@ wait_for_source ci_sink.monitor
 sleep 1
 check_tone 1500 16 ci_sink
 
+# The sound server goes away: the device list empties, the visualizer keeps running, and the
+# probe's diagnostics say so once.
+pulse_pid=${pids[1]}
+kill "$pulse_pid"
+wait "$pulse_pid" 2>/dev/null
+for _ in $(seq 50); do
+  ask devices
+  [[ "$answer" == "devices 0" ]] && break
+  sleep 0.1
+done
+[[ "$answer" == "devices 0" ]] || fail "device list after the server left: $answer"
+ask "measure 300"  # the analysis goes on over the last samples it got
+[[ "$answer" == peak* ]] || fail "probe stopped answering: $answer"
+lines=$(grep -c "sound server" "$work/probe.log")
+[[ "$lines" == 1 ]] || fail "expected one diagnostic line about the server: $(cat "$work/probe.log")"
+
 echo quit >&3
 say "PASS"
