@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -258,7 +260,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 class RecordingSink : public KeyboardLayoutSink {
 public:
-    void PlaceView(const KeyRect& rect) override { calls.push_back("place"), view = rect; }
+    void PlaceView(const KeyRect& rect) override {
+        calls.push_back("place");
+        view = rect;
+    }
     void ResetOffset() override { calls.push_back("reset"); }
     void AddKey(std::wstring_view label, std::wstring_view name, int code,
                 const KeyRect& rect) override {
