@@ -52,7 +52,8 @@ public:
     Visualizer& operator=(const Visualizer&) = delete;
 
     // Connects to the sound system, builds the device list, sets every field to its initial
-    // value and starts capturing the chosen device. Called once during the window's set-up.
+    // value and starts capturing the chosen device. Called once during the window's set-up,
+    // before StartCaptureThread.
     void StartVisualizer();
 
     // Starts the worker thread (once; later calls do nothing).

@@ -150,8 +150,8 @@ struct PulseCapture::Impl {
         ReleaseStream();
         if (!haveDevice || context == nullptr)
             return false;
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32LE, rate, kChannels};
-        stream = pa_stream_new(context, "Music visualizer", &spec, nullptr);
+        const pa_sample_spec format{PA_SAMPLE_FLOAT32LE, rate, kChannels};
+        stream = pa_stream_new(context, "Music visualizer", &format, nullptr);
         if (stream == nullptr)
             return false;
         const std::uint32_t bytesPerMs = rate * kChannels * sizeof(float) / 1000;
