@@ -3,6 +3,7 @@
 #include <pulse/pulseaudio.h>
 #include <pulse/rtclock.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,9 @@ constexpr std::uint32_t kFallbackRate = 48000;
 constexpr std::uint32_t kFragmentMs = 10;
 constexpr std::uint32_t kBacklogMs = 100;
 constexpr pa_usec_t kConnectTimeout = 3 * PA_USEC_PER_SEC;
+// While a capture is wanted but no server answers (not started yet, restarted, crashed), the
+// capture tries to connect again this often.
+constexpr auto kReconnectInterval = std::chrono::seconds(3);
 
 }  // namespace
 
@@ -40,8 +44,10 @@ struct PulseCapture::Impl {
 
     bool refreshDone = false;
     bool connectTimedOut = false;
-    bool saidNoServer = false;
-    bool saidConnectionLost = false;
+    // Whether the missing or lost server has been reported; cleared by a new connection, so
+    // each outage is told once however often reconnecting fails.
+    bool saidServerMissing = false;
+    std::chrono::steady_clock::time_point nextReconnect{};
     bool saidStreamBroken = false;
     std::vector<float> scratch;  // for packets that arrive misaligned (never seen in practice)
 
@@ -58,8 +64,8 @@ struct PulseCapture::Impl {
         auto* self = static_cast<Impl*>(userdata);
         const pa_context_state_t state = pa_context_get_state(c);
         if (state == PA_CONTEXT_FAILED || state == PA_CONTEXT_TERMINATED) {
-            if (self->haveDevice && !self->saidConnectionLost) {
-                self->saidConnectionLost = true;
+            if (self->haveDevice && !self->saidServerMissing) {
+                self->saidServerMissing = true;
                 self->Say(std::string("music capture: lost the sound server (") +
                           pa_strerror(pa_context_errno(c)) + ")");
             }
@@ -246,8 +252,8 @@ void PulseCapture::Open() {
     if (!ready) {
         d.Disconnect();
         if (!d.Connect()) {
-            if (!d.saidNoServer) {
-                d.saidNoServer = true;
+            if (!d.saidServerMissing) {
+                d.saidServerMissing = true;
                 const char* why = d.connectTimedOut || d.context == nullptr
                                       ? "no answer"
                                       : pa_strerror(pa_context_errno(d.context));
@@ -258,7 +264,7 @@ void PulseCapture::Open() {
             pa_threaded_mainloop_unlock(d.loop);
             return;
         }
-        d.saidConnectionLost = false;
+        d.saidServerMissing = false;
     }
     d.refreshDone = false;
     d.RefreshDefault();
@@ -289,10 +295,28 @@ bool PulseCapture::Restart(int /*index*/) {
     return started;
 }
 
+void PulseCapture::Reconnect() {
+    Impl& d = *impl_;
+    pa_threaded_mainloop_lock(d.loop);
+    const bool alive = d.context != nullptr && PA_CONTEXT_IS_GOOD(pa_context_get_state(d.context));
+    const bool wanted = d.wantCapture;
+    pa_threaded_mainloop_unlock(d.loop);
+    const auto now = std::chrono::steady_clock::now();
+    if (alive || !wanted || now < d.nextReconnect)
+        return;
+    d.nextReconnect = now + kReconnectInterval;
+    Open();
+    pa_threaded_mainloop_lock(d.loop);
+    if (d.haveDevice && d.stream == nullptr)
+        d.StartStream();
+    pa_threaded_mainloop_unlock(d.loop);
+}
+
 void PulseCapture::Drain(PacketSink& sink) {
     Impl& d = *impl_;
     if (d.loop == nullptr)
         return;
+    Reconnect();
     pa_threaded_mainloop_lock(d.loop);
     if (d.stream != nullptr) {
         const pa_stream_state_t state = pa_stream_get_state(d.stream);

@@ -5,7 +5,8 @@
 // default output exists, and none otherwise. When the user picks another default output the
 // capture follows it by itself. A capture that breaks (output removed) releases its stream;
 // the visualizer keeps showing the last samples until a new default output appears.
-// Without a sound server the list stays empty and one diagnostic line says why.
+// Without a sound server the list stays empty and one diagnostic line says why; the capture
+// connects by itself when a server appears (or comes back after a restart).
 #pragma once
 
 #include <functional>
@@ -40,6 +41,10 @@ public:
     int CaptureStarts() const;
 
 private:
+    // With a capture wanted and no server connected, tries to connect again (at most every
+    // few seconds) and resumes capturing.
+    void Reconnect();
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

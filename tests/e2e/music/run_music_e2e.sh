@@ -50,24 +50,27 @@ dbus-daemon --session --nofork --nopidfile --address="$DBUS_SESSION_BUS_ADDRESS"
   >"$work/dbus.log" 2>&1 &
 pids+=($!)
 
-pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no \
-  --high-priority=no --log-target=stderr \
-  -L "module-null-sink sink_name=ci_sink rate=$rate channels=2" \
-  -L module-native-protocol-unix >"$work/pulse.log" 2>&1 &
-pids+=($!)
+start_pulse() {  # starts the daemon with its null sink; its pid in $pulse_pid
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --use-pid-file=no --realtime=no \
+    --high-priority=no --log-target=stderr \
+    -L "module-null-sink sink_name=ci_sink rate=$rate channels=2" \
+    -L module-native-protocol-unix >>"$work/pulse.log" 2>&1 &
+  pulse_pid=$!
+  pids+=("$pulse_pid")
+  for _ in $(seq 100); do
+    pactl info >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  pactl info >/dev/null 2>&1 || { cat "$work/pulse.log"; fail "pulseaudio did not start"; }
+  say "pulseaudio up; default sink $(pactl get-default-sink)"
+  # The null sink runs in 2 s blocks while nobody listens closely; a low-latency reader and a
+  # short warm-up make it deliver promptly.
+  pacat -r --latency-msec=20 -d ci_sink.monitor >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 2
+}
 
-for _ in $(seq 100); do
-  pactl info >/dev/null 2>&1 && break
-  sleep 0.1
-done
-pactl info >/dev/null 2>&1 || { cat "$work/pulse.log"; fail "pulseaudio did not start"; }
-say "pulseaudio up; default sink $(pactl get-default-sink)"
-
-# The null sink runs in 2 s blocks while nobody listens closely; a low-latency reader and a
-# short warm-up make it deliver promptly.
-pacat -r --latency-msec=20 -d ci_sink.monitor >/dev/null 2>&1 &
-pids+=($!)
-sleep 2
+start_pulse
 
 # The probe talks over two FIFOs: commands in on fd 3, answers out on fd 4.
 mkfifo "$work/in" "$work/out"
@@ -137,19 +140,28 @@ check_tone 1500 16 ci_sink
 
 # The sound server goes away: the device list empties, the visualizer keeps running, and the
 # probe's diagnostics say so once.
-pulse_pid=${pids[1]}
 kill "$pulse_pid"
 wait "$pulse_pid" 2>/dev/null
-for _ in $(seq 50); do
-  ask devices
-  [[ "$answer" == "devices 0" ]] && break
-  sleep 0.1
-done
-[[ "$answer" == "devices 0" ]] || fail "device list after the server left: $answer"
-ask "measure 300"  # the analysis goes on over the last samples it got
+wait_for_devices() {  # wait_for_devices ANSWER (up to 10 s)
+  for _ in $(seq 100); do
+    ask devices
+    [[ "$answer" == "$1" ]] && return 0
+    sleep 0.1
+  done
+  fail "device list should be '$1': $answer"
+}
+wait_for_devices "devices 0"
+ask "measure 4000"  # the analysis goes on over the last samples it got, reconnecting quietly
 [[ "$answer" == peak* ]] || fail "probe stopped answering: $answer"
 lines=$(grep -c "sound server" "$work/probe.log")
 [[ "$lines" == 1 ]] || fail "expected one diagnostic line about the server: $(cat "$work/probe.log")"
+
+# The server comes back (as after a restart of the sound service): the capture reconnects.
+start_pulse
+wait_for_devices "devices 1 Default Loopback Device"
+wait_for_source ci_sink.monitor
+sleep 1
+check_tone 1500 16 ci_sink
 
 echo quit >&3
 say "PASS"
