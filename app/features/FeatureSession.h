@@ -6,6 +6,7 @@
 #include <string>
 
 #include "device/DeviceModel.h"
+#include "features/text/LocalText.h"
 
 namespace vekora {
 
@@ -20,6 +21,11 @@ struct FeatureSession {
 // Looks up a localised text by id in the language current at the moment of the call. The
 // application passes GetLocalText; tests pass a table of their own.
 using TextLookup = std::function<std::wstring(int textId)>;
+
+// GetLocalText: the text in the language current when it is asked for.
+inline TextLookup CurrentLanguageTexts() {
+    return [](int textId) { return GetLocalText(textId); };
+}
 
 // Texts the feature flows show.
 inline constexpr int kSetSuccessfulTextId = 505;     // "Set Successful!"

@@ -14,7 +14,7 @@ namespace vekora {
 class LightTransfer {
 public:
     LightTransfer(ConfigDatabase& db, FileChooser& chooser, LightingController& lighting,
-                  TextLookup text, TickSource ticks = SystemTickCount);
+                  TextLookup text = CurrentLanguageTexts(), TickSource ticks = SystemTickCount);
 
     // With a user light selected, asks for a folder and writes "<name>-<tick>.xml" with its
     // coloured keys. Returns the file written; empty when nothing is selected, the user

@@ -23,7 +23,7 @@ struct ProfileImportResult {
 class ProfileTransfer {
 public:
     ProfileTransfer(FeatureSession& session, ConfigDatabase& db, FileChooser& chooser,
-                    TextLookup text, TickSource ticks = SystemTickCount);
+                    TextLookup text = CurrentLanguageTexts(), TickSource ticks = SystemTickCount);
 
     // Asks for a folder and writes "<Profile X>-<tick>.xml" there with the current profile's
     // assignments. Returns the file written; empty when cancelled or the write failed.

@@ -21,7 +21,8 @@ KeyAssignment MakeDisabledAssignment();
 
 // A system (610..620), multimedia (630..636) or mouse (650..654) command with its label in
 // the current language (looked up through `text`); empty for other codes.
-std::optional<KeyAssignment> MakeCommandAssignment(int code, const TextLookup& text);
+std::optional<KeyAssignment> MakeCommandAssignment(int code,
+                                                   const TextLookup& text = CurrentLanguageTexts());
 
 // A key or key combination from the captured Windows virtual keys (0 for none): the usages of
 // the main key and the modifier, and the label "Main", "Modifier+Main" or "Modifier+" with

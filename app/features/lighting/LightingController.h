@@ -23,7 +23,8 @@ namespace vekora {
 class LightingController {
 public:
     LightingController(FeatureSession& session, ConfigDatabase& db, AppView& view,
-                       DeviceUploads& uploads, KeyFunctions& keys, TextLookup text);
+                       DeviceUploads& uploads, KeyFunctions& keys,
+                       TextLookup text = CurrentLanguageTexts());
 
     // ---- Built-in effects ----
 

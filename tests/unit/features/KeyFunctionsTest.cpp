@@ -85,6 +85,20 @@ INSTANTIATE_TEST_SUITE_P(
                  602, 7, 0, L"Copy all"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(MakeAssignmentTest, LabelsUseTheLanguageCurrentAtThatMoment) {
+    const int before = CurrentLanguage();
+    SetCurrentLanguage(1033);
+    const KeyAssignment english = *MakeCommandAssignment(652);
+    SetCurrentLanguage(2052);
+    const KeyAssignment chinese = *MakeCommandAssignment(652);
+    const KeyAssignment disabled = MakeDisabledAssignment();
+    SetCurrentLanguage(before);
+    EXPECT_EQ(english.macro_desc, L"Right Button");
+    EXPECT_EQ(chinese.macro_desc, GetLocalText(83, 2052));
+    EXPECT_NE(chinese.macro_desc, english.macro_desc);
+    EXPECT_EQ(disabled.macro_desc, L"Disable");
+}
+
 TEST(MakeAssignmentTest, CodesOutsideTheCommandGroupsGiveNothing) {
     TextTable text;
     for (int code : {0, 605, 608, 609, 621, 640, 655}) {
