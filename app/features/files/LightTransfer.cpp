@@ -16,6 +16,9 @@ LightTransfer::LightTransfer(ConfigDatabase& db, FileChooser& chooser, LightingC
       ticks_(std::move(ticks)) {}
 
 std::optional<std::filesystem::path> LightTransfer::Export() {
+    if (lighting_.RefuseReadOnlyEdit()) {
+        return std::nullopt;
+    }
     const auto light = lighting_.SelectedUserLight();
     if (!light) {
         return std::nullopt;
@@ -38,6 +41,9 @@ std::optional<std::filesystem::path> LightTransfer::Export() {
 }
 
 std::optional<int> LightTransfer::Import() {
+    if (lighting_.RefuseReadOnlyEdit()) {
+        return std::nullopt;
+    }
     const auto path = chooser_.ChooseFile(L"User Light(*.xml)", L"*.xml");
     if (!path) {
         return std::nullopt;

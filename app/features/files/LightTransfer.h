@@ -23,6 +23,8 @@ public:
 
     // Asks for a file and imports it.
     std::optional<int> Import();
+    // Export and Import belong to the user-light list, which refuses every action on models 7
+    // and 8 in profile 5 ("This mode does not support modification!").
 
     // Creates a new user light named as in the file, stores its colours and appends it to the
     // user-light list. Returns the new id; empty when the file is missing, not well-formed,

@@ -22,6 +22,9 @@ ProfileTransfer::ProfileTransfer(FeatureSession& session, ConfigDatabase& db, Fi
       ticks_(std::move(ticks)) {}
 
 std::optional<std::filesystem::path> ProfileTransfer::Export() {
+    if (!IsValidProfile(session_.profile)) {
+        return std::nullopt;
+    }
     const auto folder = chooser_.ChooseFolder(text_(kChooseProfileFolderTextId));
     if (!folder || folder->empty()) {
         return std::nullopt;

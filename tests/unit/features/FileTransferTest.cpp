@@ -274,6 +274,22 @@ TEST_F(FileTransferTest, ExportingALightNeedsASelection) {
     EXPECT_TRUE(chooser_.folderTitles.empty());
 }
 
+TEST_F(FileTransferTest, TheUserLightListRefusesFilesOnModelSevenInProfileFive) {
+    session_.model = DeviceModel::K61SE;
+    session_.profile = 5;
+    store_.db.AddUserLight(L"Light 1");
+    lighting_.LoadUserLights();
+    lighting_.SelectUserLight(0);
+    chooser_.folder = exports_.path();
+    chooser_.file = DataFile("files/light-1.xml");
+    EXPECT_FALSE(lights_.Export().has_value());
+    EXPECT_FALSE(lights_.Import().has_value());
+    EXPECT_EQ(view_.messages, (std::vector<int>{510, 510}));
+    EXPECT_TRUE(chooser_.folderTitles.empty());
+    EXPECT_TRUE(chooser_.fileFilters.empty());
+    EXPECT_EQ(lighting_.UserLights().size(), 1u);
+}
+
 TEST_F(FileTransferTest, AHostileLightNameStaysInTheChosenFolder) {
     store_.db.AddUserLight(L"../../outside");
     lighting_.LoadUserLights();
