@@ -49,10 +49,14 @@ bool DecodeReferences(std::string_view raw, std::string& decoded) {
             break;
         }
         decoded.append(raw.substr(i, amp - i));
-        const size_t semi = raw.find(';', amp);
-        if (semi == std::string_view::npos || semi - amp > 12) {
+        // References are short; looking only a little ahead keeps a value full of '&'
+        // linear to check.
+        constexpr size_t kLongestReference = 32;
+        const size_t window = raw.substr(amp, kLongestReference).find(';');
+        if (window == std::string_view::npos) {
             return false;
         }
+        const size_t semi = amp + window;
         const std::string_view name = raw.substr(amp + 1, semi - amp - 1);
         if (name == "amp") {
             decoded += '&';

@@ -56,7 +56,7 @@ TEST(XmlReaderTest, WalksLevelsAndFindsElementsByName) {
 
 TEST(XmlReaderTest, ResolvesReferencesAndNormalisesWhitespace) {
     XmlReader r;
-    ASSERT_EQ(r.LoadBuffer("<a x=\"&#x706F;&#28783;&apos;&lt;&gt;&quot;&amp;amp;\" "
+    ASSERT_EQ(r.LoadBuffer("<a x=\"&#x706F;&#00000000000000028783;&apos;&lt;&gt;&quot;&amp;amp;\" "
                            "y=\"a\tb&#9;c&#10;\"/>"),
               XmlLoadStatus::Ok);
     ASSERT_TRUE(r.FindElement(L"a"));
@@ -136,6 +136,8 @@ INSTANTIATE_TEST_SUITE_P(
         LoadCase{"MalformedHexReference", "<a x=\"&#xZZ;\"/>", XmlLoadStatus::NotWellFormed},
         LoadCase{"UndefinedEntityInText", "<a>&nbsp;</a>", XmlLoadStatus::NotWellFormed},
         LoadCase{"LessThanInAttribute", "<a x=\"<\"/>", XmlLoadStatus::NotWellFormed},
+        LoadCase{"AmpersandFlood", "<a x=\"" + std::string(1 << 20, '&') + "\"/>",
+                 XmlLoadStatus::NotWellFormed},
         LoadCase{"AmpersandInComment", "<a><!-- a & b --></a>", XmlLoadStatus::Ok},
         LoadCase{"TooLarge", "<a x=\"" + std::string(kMaxXmlFileSize, 'x') + "\"/>",
                  XmlLoadStatus::TooLarge}),
