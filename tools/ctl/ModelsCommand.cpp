@@ -1,6 +1,7 @@
-#include "ModelsCommand.h"
-
 #include <string>
+
+#include "Commands.h"
+#include "Context.h"
 
 #include "device/DeviceModel.h"
 #include "device/DeviceRecords.h"
@@ -36,9 +37,27 @@ std::string LayoutText(DeviceModel m) {
     return layout ? std::string(layout->name) : "-";
 }
 
-}  // namespace
-
-int ListModels(std::FILE* out) {
+int Run(Context& ctx, const CommandArgs& args) {
+    if (!args.positional.empty()) {
+        return ctx.UsageError("models", "takes no arguments");
+    }
+    if (ctx.json()) {
+        Json list = Json::Array();
+        for (DeviceModel m : kAllDeviceModels) {
+            Json j = Json::Object();
+            j.Set("model", ToCode(m));
+            j.Set("model_name", DeviceModelName(m));
+            j.Set("keyboard", KeyboardDescription(m));
+            j.Set("layout", LayoutText(m));
+            j.Set("driven_by", DrivePathName(DrivePathOf(m)));
+            j.Set("database", DatabaseStem(m));
+            j.Set("detected_as", Detection(m));
+            list.Push(std::move(j));
+        }
+        ctx.EmitJson(Json::Object().Set("models", std::move(list)));
+        return kExitOk;
+    }
+    std::FILE* out = ctx.out();
     std::fprintf(out, "%4s  %-15s %-28s %-21s %-15s %-22s %s\n", "code", "model", "keyboard",
                  "view layout", "driven by", "database", "detected as");
     for (DeviceModel m : kAllDeviceModels) {
@@ -47,7 +66,21 @@ int ListModels(std::FILE* out) {
                      LayoutText(m).c_str(), Text(DrivePathName(DrivePathOf(m))).c_str(),
                      Text(DatabaseStem(m)).c_str(), Detection(m).c_str());
     }
-    return 0;
+    return kExitOk;
+}
+
+}  // namespace
+
+const Command& ModelsCommand() {
+    static const Command c{"models",
+                           "list the keyboard models this program knows",
+                           "usage: vekora-ctl models [--json]\n"
+                           "\n"
+                           "Lists every model code with its keyboard, view layout, how it is\n"
+                           "driven, its settings database and how a keyboard of it is detected.\n",
+                           {},
+                           Run};
+    return c;
 }
 
 }  // namespace vekora::ctl
