@@ -1,0 +1,123 @@
+// A real X11 dialog receives a click injected with xdotool: the click reaches the control
+// under the pointer (not its neighbour), the control repaints, and the screen shows it. A
+// screenshot of the screen is kept as a test artifact.
+#include <cairo.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "core/MControlFont.h"
+#include "core/MDialog.h"
+#include "core/MRender.h"
+#include "platform/Platform.h"
+
+namespace VKUI {
+namespace {
+
+class Swatch : public MControlFont {
+public:
+    Swatch(MObject* parent, unsigned id, CRect rect, ARGB colour)
+        : MControlFont(parent, id, rect), colour_(colour) {}
+    void DrawControl(HDC& hdc, CRect clip) override { DrawThroughCache(hdc, clip); }
+    void RenderControl(HDC& hdc, CRect) override { MRender::DrawColor(hdc, rect_, colour_); }
+    int OnControlLButtonDown(unsigned, CPoint) override {
+        SendMessageW(1, 0, 0);
+        return 1;
+    }
+    int OnControlLButtonUp(unsigned, CPoint pt) override {
+        if (rect_.PtInRect(pt)) {
+            colour_ = 0xFF00C000;  // clicked: green
+            UpdateControl(1, 0);
+            SendMessageW(2, 0, 0);
+        }
+        return 1;
+    }
+    ARGB colour_;
+};
+
+class ClickDialog : public MDialog {
+public:
+    void InitUI(CRect) override {
+        SetBackColor(RGB(240, 240, 240), RGB(60, 60, 60));
+        manager_.AddControl(new Swatch(this, 7, CRect(20, 20, 120, 80), 0xFF2050E0));
+        manager_.AddControl(new Swatch(this, 8, CRect(140, 20, 240, 80), 0xFFE02020));
+    }
+    long OnMessage(unsigned id, unsigned code, unsigned, long) override {
+        if (code == 1)
+            presses[id]++;
+        if (code == 2)
+            clicks[id]++;
+        return 0;
+    }
+    int presses[16] = {};
+    int clicks[16] = {};
+};
+
+// Dispatches messages until pred() holds or the time runs out.
+template <typename Pred>
+bool PumpUntil(Pred pred, int ms) {
+    Platform& p = Platform::Get();
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    while (std::chrono::steady_clock::now() < end) {
+        MSG msg;
+        while (p.PeekMessageW(msg))
+            p.DispatchMessageW(msg);
+        if (pred())
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return pred();
+}
+
+std::uint32_t PngPixel(const std::string& path, int x, int y) {
+    cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
+    if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(s);
+        return 0;
+    }
+    cairo_surface_flush(s);
+    auto* row = cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s);
+    std::uint32_t px = reinterpret_cast<std::uint32_t*>(row)[x] & 0xFFFFFF;
+    cairo_surface_destroy(s);
+    return px;
+}
+
+TEST(VkuiX11, InjectedClickReachesTheRightControlAndRepaints) {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "run through run_with_xvfb.sh";
+    Platform& p = Platform::Get();
+    ASSERT_STREQ(p.Name(), "x11");
+
+    ClickDialog dlg;
+    ASSERT_TRUE(dlg.Create(nullptr, L"VKUI e2e", 0x96000000, 0, CRect(200, 150, 500, 270)));
+    dlg.ShowWindow(SW_SHOW);
+    HWND h = dlg.GetSafeHwnd();
+    ASSERT_TRUE(PumpUntil([&] { return p.PaintCount(h) > 0; }, 3000)) << "first paint";
+    std::uint64_t paintsBefore = p.PaintCount(h);
+
+    CPoint target = dlg.ClientToScreen(CPoint(70, 50));  // centre of control 7
+    std::string cmd = "xdotool mousemove " + std::to_string(target.x) + " " +
+                      std::to_string(target.y) + " sleep 0.1 click 1";
+    ASSERT_EQ(std::system(cmd.c_str()), 0) << cmd;
+    ASSERT_TRUE(PumpUntil([&] { return dlg.clicks[7] > 0; }, 5000)) << "click never arrived";
+    EXPECT_EQ(dlg.presses[7], 1);
+    EXPECT_EQ(dlg.clicks[7], 1);
+    EXPECT_EQ(dlg.presses[8], 0) << "the neighbour must not see the click";
+    ASSERT_TRUE(PumpUntil([&] { return p.PaintCount(h) > paintsBefore; }, 3000)) << "no repaint";
+
+    const char* dir = std::getenv("VKUI_ARTIFACT_DIR");
+    std::string shot = std::string(dir && *dir ? dir : ".") + "/vkui_e2e_click.png";
+    std::string grab = "import -display \"$DISPLAY\" -window root '" + shot + "'";
+    ASSERT_EQ(std::system(grab.c_str()), 0) << grab;
+    // The screen shows the clicked control green and its neighbour still red.
+    EXPECT_EQ(PngPixel(shot, target.x, target.y), 0x00C000u);
+    CPoint other = dlg.ClientToScreen(CPoint(190, 50));
+    EXPECT_EQ(PngPixel(shot, other.x, other.y), 0xE02020u);
+    std::printf("screenshot: %s\n", shot.c_str());
+}
+
+}  // namespace
+}  // namespace VKUI
