@@ -29,7 +29,8 @@ public:
                                    0xFEE8ECF2, 1, true);
         MRender::DrawRoundRectange(hdc, rect_.left, rect_.top, rect_.Width(), rect_.Height(), 6,
                                    0xFE9AA4B2, 1);
-        MRender::DrawTextW(hdc, rect_, title_, textColour_, GetFontSpec(), DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        MRender::DrawTextW(hdc, rect_, title_, textColour_, GetFontSpec(),
+                           DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
     int OnControlTimer() override {
         ticks.fetch_add(1, std::memory_order_relaxed);
@@ -76,7 +77,8 @@ void BM_FullRepaintRerender(benchmark::State& state) {
     Scene s;
     PaintManager& pm = s.dlg->GetPaintManager();
     for (auto _ : state) {
-        for (MControl* c : pm.GetControls()) c->SetUpdate(0, 0);
+        for (MControl* c : pm.GetControls())
+            c->SetUpdate(0, 0);
         pm.Invalidate();
         s.platform->Pump();
     }
@@ -105,7 +107,8 @@ void BM_IdleAnimationTimer(benchmark::State& state) {
         s.platform->Pump();
         s.dlg->GetPaintManager().KillMTimer();
         state.counters["repaints_in_1s"] = static_cast<double>(s.platform->PaintCount(h) - before);
-        state.counters["control_ticks_in_1s"] = static_cast<double>(Tile::ticks.load() - ticksBefore);
+        state.counters["control_ticks_in_1s"] =
+            static_cast<double>(Tile::ticks.load() - ticksBefore);
     }
 }
 BENCHMARK(BM_IdleAnimationTimer)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();

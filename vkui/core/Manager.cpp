@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "core/TextUtil.h"
 #include "platform/Platform.h"
 
 namespace VKUI {
@@ -62,6 +63,18 @@ std::string Manager::GetSkinFolder() {
         return s;
     }
     return GetExecutableFolder() + "skins/theme1/";
+}
+
+std::string Manager::SkinPath(const CString& name) {
+    std::string in = ToUtf8(name), rel;
+    for (char c : in) {
+        if (c == '\\')
+            c = '/';
+        if (c == '/' && (rel.empty() || rel.back() == '/'))
+            continue;
+        rel += c;
+    }
+    return GetSkinFolder() + rel;
 }
 
 void Manager::SetSkinFolder(const std::string& folder) {

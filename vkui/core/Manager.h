@@ -26,6 +26,9 @@ public:
     static std::string GetSkinFolder();
     static void SetSkinFolder(const std::string& folder);
     static std::string GetExecutableFolder();
+    // The file of a skin picture name: names use either slash, doubled or leading, as in
+    // "icon\\x.png" or "device//kb.png"; all mean a path below the skin folder.
+    static std::string SkinPath(const CString& name);
 
     // Runs until WM_QUIT; messages retrieved while Alt and F4 are both held are dropped.
     static int MessageLoop();

@@ -276,7 +276,7 @@ long PaintManager::PostMessageW(unsigned msg, WPARAM wParam, LPARAM lParam) {
 bool PaintManager::LoadBKImage(const wchar_t* path) {
     if (!path)
         return false;
-    auto img = Image::FromFile(Manager::GetSkinFolder() + ToUtf8(path));
+    auto img = Image::FromFile(Manager::SkinPath(path));
     if (!img)
         return false;
     backImage_ = std::move(img);
@@ -300,7 +300,7 @@ ImgResInfo* PaintManager::AddImgResInfo(const wchar_t* path, int frames) {
     auto it = imagesByPath_.find(path);
     if (it != imagesByPath_.end())
         return &it->second;
-    std::shared_ptr<Image> img = Image::FromFile(Manager::GetSkinFolder() + ToUtf8(path));
+    std::shared_ptr<Image> img = Image::FromFile(Manager::SkinPath(path));
     if (!img)
         return nullptr;
     int n = frames > 0 ? frames : 1;

@@ -34,6 +34,17 @@ TEST_F(UiTest, ImageCacheKeepsTheFirstFrameCount) {
     EXPECT_EQ(unmanaged.SetImage(L"strip.png", 4), 0) << "no manager";
 }
 
+TEST_F(UiTest, SkinNamesWithEitherSlashFindTheSameFile) {
+    ASSERT_EQ(0, std::system(("mkdir -p '" + skinDir + "icon'").c_str()));
+    WritePng("icon/glyph.png", 8, 8, 0xFF00FF00);
+    TestDialog dlg;
+    ASSERT_TRUE(dlg.CreateAt());
+    for (const wchar_t* name : {L"icon/glyph.png", L"\\icon\\glyph.png", L"icon//glyph.png"}) {
+        SCOPED_TRACE(::testing::PrintToString(std::wstring(name)));
+        EXPECT_NE(dlg.GetPaintManager().AddImgResInfo(name, 1), nullptr);
+    }
+}
+
 struct OriginCase {
     const char* name;
     unsigned h, v;
