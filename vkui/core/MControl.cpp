@@ -487,8 +487,10 @@ int MControl::RemoveControl(MControl* control) {
         if (active_ == control)
             active_ = nullptr;
     }
-    if (found)
+    if (found) {
+        control->DetachFromAnimation();
         delete control;
+    }
     return 0;
 }
 
@@ -498,15 +500,19 @@ void MControl::RemoveAllControl() {
         std::lock_guard lock(areasLock_);
         areas.swap(areas_);
     }
-    for (MControl* a : areas)
+    for (MControl* a : areas) {
+        a->DetachFromAnimation();
         delete a;
+    }
     {
         std::lock_guard lock(childrenLock_);
         children.swap(children_);
         active_ = nullptr;
     }
-    for (MControl* c : children)
+    for (MControl* c : children) {
+        c->DetachFromAnimation();
         delete c;
+    }
 }
 
 bool MControl::IsFocusControl() const {
@@ -616,6 +622,15 @@ int MControl::SetCursorEx(const wchar_t* name) {
 void MControl::AddMTimer() {
     if (manager_)
         manager_->AddMTimer(this);
+}
+
+void MControl::DetachFromAnimation() {
+    if (manager_)
+        manager_->DeleteDRTimer(this);
+    for (MControl* c : GetControls())
+        c->DetachFromAnimation();
+    for (MControl* a : GetAreas())
+        a->DetachFromAnimation();
 }
 
 }  // namespace VKUI

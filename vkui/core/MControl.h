@@ -168,6 +168,9 @@ public:
 
     // Registers with the manager's animation timer.
     void AddMTimer();
+    // Takes this control and its whole subtree off the animation timer. Called before a
+    // control is deleted, so that the timer thread never ticks a half-destroyed object.
+    void DetachFromAnimation();
 
 protected:
     // Paint cache: (re)creates the cache surface when the size changed and marks it valid.

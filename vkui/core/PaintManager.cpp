@@ -126,6 +126,7 @@ int PaintManager::RemoveControl(MControl* control) {
     if (found) {
         if (focus_ == control)
             control->SetControlFocus(0);
+        control->DetachFromAnimation();
         delete control;  // ForgetControl clears hover, focus, timers
         Invalidate();
     }
@@ -138,8 +139,10 @@ void PaintManager::ClearAreaControls() {
         std::lock_guard lock(areasLock_);
         all.swap(areas_);
     }
-    for (MControl* c : all)
+    for (MControl* c : all) {
+        c->DetachFromAnimation();
         delete c;
+    }
 }
 
 void PaintManager::ClearControls() {
@@ -148,8 +151,10 @@ void PaintManager::ClearControls() {
         std::lock_guard lock(controlsLock_);
         all.swap(controls_);
     }
-    for (MControl* c : all)
+    for (MControl* c : all) {
+        c->DetachFromAnimation();
         delete c;
+    }
 }
 
 void PaintManager::ClearAllControls() {

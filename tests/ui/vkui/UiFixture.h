@@ -60,6 +60,16 @@ public:
     ARGB colour_;
 };
 
+// True when the RGB channels of two colours differ by at most 2 (alpha 254 drawing rounds).
+inline bool Near(std::uint32_t a, std::uint32_t b) {
+    for (int shift = 0; shift < 24; shift += 8) {
+        int d = static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF);
+        if (d > 2 || d < -2)
+            return false;
+    }
+    return true;
+}
+
 class TestDialog : public MDialog {
 public:
     long OnMessage(unsigned id, unsigned code, unsigned wParam, long) override {
