@@ -367,6 +367,12 @@ std::vector<HWND> Platform::Windows() const {
     return zOrder_;
 }
 
+std::uint64_t Platform::NativeHandle(HWND hwnd) const {
+    std::lock_guard lock(mutex_);
+    const Window* w = Find(hwnd);
+    return w ? w->nativeId : 0;
+}
+
 HWND Platform::WindowAt(CPoint screen) const {
     std::lock_guard lock(mutex_);
     for (auto it = zOrder_.rbegin(); it != zOrder_.rend(); ++it) {

@@ -78,6 +78,8 @@ public:
     CPoint ClientToScreen(HWND hwnd, CPoint p) const;
     CPoint ScreenToClient(HWND hwnd, CPoint p) const;
     std::vector<HWND> Windows() const;
+    // The backend's own handle of the window (the X window id; 0 when headless or gone).
+    std::uint64_t NativeHandle(HWND hwnd) const;
     // The work area of the screen (no panels are known, so the whole screen).
     virtual CRect GetWorkArea() const = 0;
 

@@ -9,7 +9,9 @@
 #include <cstdlib>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "XPixels.h"
 #include "core/MControlFont.h"
 #include "core/MDialog.h"
 #include "core/MRender.h"
@@ -18,8 +20,16 @@
 namespace VKUI {
 namespace {
 
+// Ids of the controls that took the focus, in order.
+std::vector<unsigned> g_focusLog;
+
 class Swatch : public MControlFont {
 public:
+    int SetControlFocus(int focus) override {
+        if (focus)
+            g_focusLog.push_back(id_);
+        return MControlFont::SetControlFocus(focus);
+    }
     Swatch(MObject* parent, unsigned id, CRect rect, ARGB colour)
         : MControlFont(parent, id, rect), colour_(colour) {}
     void DrawControl(HDC& hdc, CRect clip) override { DrawThroughCache(hdc, clip); }
@@ -117,6 +127,78 @@ TEST(VkuiX11, InjectedClickReachesTheRightControlAndRepaints) {
     CPoint other = dlg.ClientToScreen(CPoint(190, 50));
     EXPECT_EQ(PngPixel(shot, other.x, other.y), 0xE02020u);
     std::printf("screenshot: %s\n", shot.c_str());
+}
+
+// A modal X11 dialog: keys typed with xdotool move the focus with Tab, and a click on the
+// OK control ends ShowModal with result 1.
+class ModalDialog : public ClickDialog {
+public:
+    void InitUI(CRect client) override {
+        ClickDialog::InitUI(client);
+        for (MControl* c : manager_.GetControls())
+            c->SetTabStop(1);
+    }
+    long OnMessage(unsigned id, unsigned code, unsigned w, long l) override {
+        ClickDialog::OnMessage(id, code, w, l);
+        if (id == 7 && code == 2) {
+            focusAtClick =
+                manager_.GetFocusControl() ? manager_.GetFocusControl()->GetControlID() : 0;
+            DoOK();
+        }
+        return 0;
+    }
+    void OnTimer(WPARAM id) override {
+        if (id == 1 && !typed) {  // the dialog is up: let the "user" act
+            typed = true;
+            KillTimer(1);
+            focusBeforeKeys =
+                manager_.GetFocusControl() ? manager_.GetFocusControl()->GetControlID() : 0;
+            CPoint ok = ClientToScreen(CPoint(70, 50));
+            std::string cmd = "(xdotool key Tab key Tab sleep 0.2 mousemove " +
+                              std::to_string(ok.x) + " " + std::to_string(ok.y) +
+                              " sleep 0.1 click 1) &";
+            std::system(cmd.c_str());
+        }
+    }
+    bool typed = false;
+    unsigned focusBeforeKeys = 99;
+    unsigned focusAtClick = 99;
+};
+
+TEST(VkuiX11, ModalLoopTakesTabKeysAndEndsWithTheClickedResult) {
+    ModalDialog dlg;
+    ASSERT_TRUE(dlg.Create(nullptr, L"VKUI modal", 0x96000000, 0, CRect(300, 300, 600, 420)));
+    dlg.SetTimer(1, 300);
+    auto start = std::chrono::steady_clock::now();
+    g_focusLog.clear();
+    unsigned result = dlg.ShowModal();
+    EXPECT_EQ(result, 1u);
+    EXPECT_EQ(dlg.focusBeforeKeys, 0u);
+    // Two Tabs: the first tab stop (7), then the next (8); the click then focuses 7 again.
+    EXPECT_EQ(g_focusLog, (std::vector<unsigned>{7, 8, 7}));
+    EXPECT_EQ(dlg.focusAtClick, 7u);
+    EXPECT_EQ(dlg.presses[8], 0);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST(VkuiX11, LayeredDialogKeepsPerPixelAlphaInItsWindow) {
+    Platform& p = Platform::Get();
+    ClickDialog dlg;
+    ASSERT_TRUE(dlg.Create(nullptr, L"VKUI layered", 0x96000000, 0, CRect(50, 500, 250, 600)));
+    dlg.SetLayeredWindow(1);
+    dlg.ShowWindow(SW_SHOW);
+    HWND h = dlg.GetSafeHwnd();
+    ASSERT_TRUE(PumpUntil([&] { return p.PaintCount(h) > 0; }, 3000));
+    int depth = 0;
+    unsigned long background = 0, control = 0;
+    ASSERT_TRUE(ReadWindowPixel(p.NativeHandle(h), 150, 90, background, depth));  // fill, alpha 254
+    ASSERT_TRUE(ReadWindowPixel(p.NativeHandle(h), 70, 50, control, depth));  // control 7, opaque
+    if (depth == 32) {
+        EXPECT_EQ(background >> 24, 0xFEu) << "the window keeps the painted alpha";
+        EXPECT_EQ(control >> 24, 0xFFu);
+    }
+    EXPECT_EQ(control & 0xFFFFFF, 0x2050E0u);
+    std::printf("window depth: %d\n", depth);
 }
 
 }  // namespace
