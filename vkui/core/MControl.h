@@ -54,6 +54,7 @@ public:
     virtual void SetControlWndVisible(int visible);
     virtual void SetControlEnabled(int enabled);
     virtual int OnControlTimer();
+    // The picture dragged from this control; the paint manager takes ownership of it.
     virtual HBITMAP GetControlDropBitmap();
     virtual int OnControlMouseMove(unsigned flags, CPoint pt);
     virtual int OnControlSetCursor(unsigned flags, CPoint pt);

@@ -259,3 +259,52 @@ TEST_F(ManagerTest, AnimationTimerTicksOnlyRunningVisibleControls) {
 
 }  // namespace
 }  // namespace VKUI::test
+
+namespace VKUI::test {
+namespace {
+
+class DragSource : public Probe {
+public:
+    using Probe::Probe;
+    HBITMAP GetControlDropBitmap() override {
+        return Image::Create(rect_.Width(), rect_.Height()).release();
+    }
+};
+
+TEST_F(ManagerTest, DragSourceArmsWithoutStartingASystemDrag) {
+    auto* src = new DragSource(&dlg, 3, CRect(0, 0, 50, 50));
+    pm().AddControl(src);
+    src->SetDragDrop(1);
+    platform->MouseMove(hwnd, {10, 10});
+    platform->MouseDown(hwnd, {10, 10});
+    platform->Pump();
+    EXPECT_EQ(pm().IsDragArmed(), 1);
+    ASSERT_NE(pm().GetDragBitmap(), nullptr);
+    EXPECT_EQ(pm().GetDragBitmap()->Width(), 50);
+    platform->MouseMove(hwnd, {100, 100});
+    platform->MouseUp(hwnd, {100, 100});
+    platform->Pump();
+    EXPECT_EQ(pm().IsDragArmed(), 0);
+    EXPECT_EQ(platform->MoveDragCount(hwnd), 0);
+    auto picture = pm().GetDropBitmap(src, src->GetRect(), 0xFFFFFFFF);
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(picture->Width(), 50);
+}
+
+TEST_F(ManagerTest, FactoryPassesVisibleFlag) {
+    MControl* hidden = dlg.CreateArea(L"CArea", 9, CRect(0, 0, 10, 10), L"", 0, 1);
+    ASSERT_NE(hidden, nullptr);
+    EXPECT_EQ(hidden->IsVisible(), 0);
+    EXPECT_EQ(hidden->GetRresponse(), 1);
+    EXPECT_EQ(hidden->GetParantObject(), &dlg);
+}
+
+TEST_F(ManagerTest, DefaultFaceIsArialOnOlderSystems) {
+    EXPECT_EQ(Manager::GetFontName(), L"SourceHanSansCN Regular");
+    Manager::m_win10system = false;
+    EXPECT_EQ(Manager::GetFontName(), L"Arial");
+    Manager::m_win10system = true;
+}
+
+}  // namespace
+}  // namespace VKUI::test

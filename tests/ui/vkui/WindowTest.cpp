@@ -146,3 +146,37 @@ TEST_F(UiTest, CenterWindowCentresOnTheWorkArea) {
 
 }  // namespace
 }  // namespace VKUI::test
+
+namespace VKUI::test {
+namespace {
+
+TEST_F(UiTest, MaximiseAndRestoreResizeTheDialog) {
+    platform->SetWorkArea(CRect(0, 0, 1000, 700));
+    struct Sized : TestDialog {
+        void UISize(CRect client) override { sizes.push_back(client); }
+        std::vector<CRect> sizes;
+    } dlg;
+    ASSERT_TRUE(dlg.Create(nullptr, L"", 0x96000000, 0, CRect(10, 10, 310, 210)));
+    dlg.OnMaximize();
+    EXPECT_EQ(dlg.GetWindowRect(), CRect(0, 0, 1000, 700));
+    EXPECT_EQ(dlg.sizes.back(), CRect(0, 0, 1000, 700));
+    dlg.OnMaximize();  // toggles back
+    EXPECT_EQ(dlg.GetWindowRect(), CRect(10, 10, 310, 210));
+    EXPECT_EQ(dlg.sizes.back(), CRect(0, 0, 300, 200));
+    dlg.OnMinimize();
+    EXPECT_EQ(dlg.IsIconic(), 1);
+}
+
+TEST_F(UiTest, WrappersDoNothingWithoutAWindow) {
+    TestDialog dlg;
+    EXPECT_EQ(dlg.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(dlg.ShowWindow(SW_SHOW), 0);
+    EXPECT_EQ(dlg.MoveWindow(CRect(0, 0, 5, 5)), 0);
+    EXPECT_EQ(dlg.SetTimer(1, 10), 0);
+    EXPECT_EQ(dlg.PostMessageW(WM_USER, 0, 0), 0);
+    EXPECT_EQ(dlg.GetClientRect(), CRect());
+    EXPECT_EQ(dlg.DestroyWindow(), 0);
+}
+
+}  // namespace
+}  // namespace VKUI::test
