@@ -53,22 +53,22 @@ unsigned CMTimer::SetTimer(unsigned periodMs, const CString& name, int appFlag) 
         m_uAccuracy = 1;
         m_bIsTmierOK = true;
     }
-    auto entry = std::make_unique<Entry>();
-    Entry* e = entry.get();
+    auto e = std::make_shared<Entry>();
     e->id = g_nextId++;
     e->name = name;
     e->appFlag = appFlag;
     unsigned period = std::max(periodMs, m_uAccuracy);
     {
         std::lock_guard lock(lock_);
-        timers_[e->id] = std::move(entry);
+        timers_[e->id] = e;
     }
+    // The thread holds its own reference: a timer killed from inside its tick outlives Stop.
     e->thread = std::thread([this, e, period] {
         using clock = std::chrono::steady_clock;
         auto next = clock::now() + std::chrono::milliseconds(period);
         std::unique_lock lk(e->m);
         while (!e->stop) {
-            if (e->cv.wait_until(lk, next, [e] { return e->stop; }))
+            if (e->cv.wait_until(lk, next, [&e] { return e->stop; }))
                 break;
             next += std::chrono::milliseconds(period);
             // Do not try to catch up after a long stall; keep the period.
@@ -84,25 +84,20 @@ unsigned CMTimer::SetTimer(unsigned periodMs, const CString& name, int appFlag) 
     return e->id;
 }
 
-void CMTimer::Stop(std::unique_ptr<Entry> entry) {
+void CMTimer::Stop(std::shared_ptr<Entry> entry) {
     {
         std::lock_guard lk(entry->m);
         entry->stop = true;
     }
     entry->cv.notify_all();
-    if (entry->thread.get_id() == std::this_thread::get_id()) {
-        // Killed from inside its own tick: let the thread finish by itself. The entry must
-        // outlive it, so hand it over to the thread's stack by leaking into a detached join.
-        entry->thread.detach();
-        entry.release();  // the loop sees stop and exits; Entry is small and killed once
-        return;
-    }
-    if (entry->thread.joinable())
+    if (entry->thread.get_id() == std::this_thread::get_id())
+        entry->thread.detach();  // killed from inside its own tick: the loop ends by itself
+    else if (entry->thread.joinable())
         entry->thread.join();
 }
 
 void CMTimer::KillTimer(unsigned id) {
-    std::unique_ptr<Entry> e;
+    std::shared_ptr<Entry> e;
     {
         std::lock_guard lock(lock_);
         auto it = timers_.find(id);
@@ -115,7 +110,7 @@ void CMTimer::KillTimer(unsigned id) {
 }
 
 void CMTimer::KillTimer(const CString& name) {
-    std::vector<std::unique_ptr<Entry>> stopped;
+    std::vector<std::shared_ptr<Entry>> stopped;
     {
         std::lock_guard lock(lock_);
         for (auto it = timers_.begin(); it != timers_.end();) {
@@ -132,7 +127,7 @@ void CMTimer::KillTimer(const CString& name) {
 }
 
 void CMTimer::KillTimer() {
-    std::map<unsigned, std::unique_ptr<Entry>> all;
+    std::map<unsigned, std::shared_ptr<Entry>> all;
     {
         std::lock_guard lock(lock_);
         all.swap(timers_);

@@ -37,9 +37,9 @@ public:
 
 private:
     struct Entry;
-    void Stop(std::unique_ptr<Entry> entry);
+    static void Stop(std::shared_ptr<Entry> entry);
     mutable std::mutex lock_;
-    std::map<unsigned, std::unique_ptr<Entry>> timers_;
+    std::map<unsigned, std::shared_ptr<Entry>> timers_;
 };
 
 }  // namespace VKUI
