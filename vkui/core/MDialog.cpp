@@ -159,9 +159,11 @@ int MDialog::OnSize(unsigned type, int, int) {
     return 0;
 }
 
-// Rounded corners need a window shape; the X11 backend has none, so corners stay square
-// and the dialog's own background painting defines the look.
-void MDialog::SetupRegion(int) {}
+// A size of 0 or less (a maximised window) makes the window rectangular again.
+void MDialog::SetupRegion(int size) {
+    if (hwnd_)
+        Platform::Get().SetWindowRoundRegion(hwnd_, size);
+}
 
 void MDialog::SetupBackTranslucent() {
     if (alpha_ != 255 || colourKey_ != 0xFFFFFF)

@@ -285,6 +285,8 @@ bool Platform::MoveWindow(HWND hwnd, const CRect& screenRect, bool repaint) {
         resized = w->rect.Width() != screenRect.Width() || w->rect.Height() != screenRect.Height();
         w->rect = screenRect;
         NativeMove(hwnd, *w);
+        if (resized && w->roundRegion)
+            NativeSetShape(hwnd, *w);
         if (repaint || resized)
             w->update = CRect(0, 0, screenRect.Width(), screenRect.Height());
     }
@@ -365,6 +367,22 @@ CPoint Platform::ScreenToClient(HWND hwnd, CPoint p) const {
 std::vector<HWND> Platform::Windows() const {
     std::lock_guard lock(mutex_);
     return zOrder_;
+}
+
+bool Platform::SetWindowRoundRegion(HWND hwnd, int size) {
+    std::lock_guard lock(mutex_);
+    Window* w = Find(hwnd);
+    if (!w)
+        return false;
+    w->roundRegion = size > 0 ? size : 0;
+    NativeSetShape(hwnd, *w);
+    return true;
+}
+
+int Platform::GetWindowRoundRegion(HWND hwnd) const {
+    std::lock_guard lock(mutex_);
+    const Window* w = Find(hwnd);
+    return w ? w->roundRegion : 0;
 }
 
 std::uint64_t Platform::NativeHandle(HWND hwnd) const {

@@ -80,6 +80,10 @@ public:
     std::vector<HWND> Windows() const;
     // The backend's own handle of the window (the X window id; 0 when headless or gone).
     std::uint64_t NativeHandle(HWND hwnd) const;
+    // Gives the window rounded corners (corner ellipses of size x size over the window rect);
+    // 0 or less makes it rectangular again.
+    bool SetWindowRoundRegion(HWND hwnd, int size);
+    int GetWindowRoundRegion(HWND hwnd) const;
     // The work area of the screen (no panels are known, so the whole screen).
     virtual CRect GetWorkArea() const = 0;
 
@@ -161,8 +165,9 @@ protected:
         HWND owner = nullptr;
         unsigned long style = 0;
         unsigned long exStyle = 0;
-        CRect rect;         // screen
-        CRect restoreRect;  // while maximised
+        CRect rect;           // screen
+        CRect restoreRect;    // while maximised
+        int roundRegion = 0;  // corner size of the window shape, 0 = rectangle
         bool visible = false;
         bool iconic = false;
         bool zoomed = false;
@@ -184,6 +189,7 @@ protected:
     virtual void NativeMove(HWND hwnd, Window& w) = 0;
     virtual void NativePresent(HWND hwnd, Window& w, const CRect& rect) = 0;
     virtual void NativeSetTitle(HWND, Window&) {}
+    virtual void NativeSetShape(HWND, Window&) {}
     virtual void NativeSetCapture(HWND) {}
     virtual void NativeReleaseCapture() {}
     virtual void NativeSetFocus(HWND, Window&) {}

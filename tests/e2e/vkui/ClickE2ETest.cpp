@@ -201,5 +201,23 @@ TEST(VkuiX11, LayeredDialogKeepsPerPixelAlphaInItsWindow) {
     std::printf("window depth: %d\n", depth);
 }
 
+TEST(VkuiX11, RoundedDialogShapesItsWindow) {
+    Platform& p = Platform::Get();
+    ClickDialog dlg;
+    dlg.SetRoundSize(40);
+    ASSERT_TRUE(dlg.Create(nullptr, L"VKUI round", 0x96000000, 0, CRect(700, 400, 900, 500)));
+    dlg.ShowWindow(SW_SHOW);
+    HWND h = dlg.GetSafeHwnd();
+    ASSERT_TRUE(PumpUntil([&] { return p.PaintCount(h) > 0; }, 3000));
+    const char* dir = std::getenv("VKUI_ARTIFACT_DIR");
+    std::string shot = std::string(dir && *dir ? dir : ".") + "/vkui_e2e_round.png";
+    ASSERT_EQ(std::system(("import -display \"$DISPLAY\" -window root '" + shot + "'").c_str()), 0);
+    EXPECT_EQ(PngPixel(shot, 701, 401), 0u) << "the corner shows the screen behind";
+    // Fill 0xF0F0F0 at alpha 254; the screen shows its premultiplied value.
+    std::uint32_t inside = PngPixel(shot, 800, 480);
+    EXPECT_GE(inside & 0xFF, 0xEEu) << std::hex << inside;
+    EXPECT_EQ(inside >> 8 & 0xFF, inside & 0xFF);
+}
+
 }  // namespace
 }  // namespace VKUI

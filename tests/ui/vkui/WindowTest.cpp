@@ -180,3 +180,27 @@ TEST_F(UiTest, WrappersDoNothingWithoutAWindow) {
 
 }  // namespace
 }  // namespace VKUI::test
+
+namespace VKUI::test {
+namespace {
+
+TEST_F(UiTest, RoundedRegionCutsTheCornersUnlessMaximised) {
+    platform->SetWorkArea(CRect(0, 0, 800, 600));
+    TestDialog dlg;
+    dlg.SetRoundSize(20);
+    ASSERT_TRUE(dlg.CreateAt(200, 100));
+    dlg.ShowWindow(SW_SHOW);
+    platform->Pump();
+    HWND h = dlg.GetSafeHwnd();
+    EXPECT_EQ(platform->GetWindowRoundRegion(h), 20);
+    EXPECT_EQ(platform->Pixel(h, 0, 0), 0u) << "corner cut";
+    EXPECT_NE(platform->Pixel(h, 10, 10), 0u);
+    EXPECT_NE(platform->Pixel(h, 100, 0), 0u) << "edge kept";
+    dlg.OnMaximize();
+    EXPECT_EQ(platform->GetWindowRoundRegion(h), 0) << "maximised windows are square";
+    dlg.OnMaximize();
+    EXPECT_EQ(platform->GetWindowRoundRegion(h), 20);
+}
+
+}  // namespace
+}  // namespace VKUI::test

@@ -6,6 +6,17 @@
 
 namespace VKUI {
 
+namespace {
+// Whether pixel (x, y) lies in a w x h rounded rectangle with corner ellipses of size x size.
+bool InRoundRect(int w, int h, int size, int x, int y) {
+    double r = size / 2.0;
+    double cx = x + 0.5 < r ? r : x + 0.5 > w - r ? w - r : x + 0.5;
+    double cy = y + 0.5 < r ? r : y + 0.5 > h - r ? h - r : y + 0.5;
+    double dx = x + 0.5 - cx, dy = y + 0.5 - cy;
+    return dx * dx + dy * dy <= r * r;
+}
+}  // namespace
+
 HeadlessPlatform::HeadlessPlatform() = default;
 
 HeadlessPlatform::~HeadlessPlatform() {
@@ -90,6 +101,9 @@ std::uint32_t HeadlessPlatform::Pixel(HWND hwnd, int x, int y) const {
         return 0;
     const BackBuffer& b = *it->second;
     if (x < 0 || y < 0 || x >= b.Width() || y >= b.Height())
+        return 0;
+    if (const Window* w = Find(hwnd);
+        w && w->roundRegion && !InRoundRect(b.Width() + 1, b.Height() + 1, w->roundRegion, x, y))
         return 0;
     std::uint32_t p = b.Row(y)[x];
     unsigned a = p >> 24;

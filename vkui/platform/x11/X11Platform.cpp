@@ -12,10 +12,12 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/cursorfont.h>
+#include <X11/extensions/shape.h>
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <map>
 
 // X.h names a constant CursorShape; the toolkit's enum of the same name wins here.
@@ -49,6 +51,8 @@ public:
             fcntl(wake_[0], F_SETFL, O_NONBLOCK);
             fcntl(wake_[1], F_SETFL, O_NONBLOCK);
         }
+        int shapeEvent = 0, shapeError = 0;
+        shapeOk_ = XShapeQueryExtension(dpy_, &shapeEvent, &shapeError);
         wmDelete_ = XInternAtom(dpy_, "WM_DELETE_WINDOW", False);
         motifHints_ = XInternAtom(dpy_, "_MOTIF_WM_HINTS", False);
         const unsigned shapes[] = {
@@ -177,6 +181,36 @@ protected:
         XPutImage(dpy_, xw, gcs_[xw], img, r.left, r.top, r.left, r.top, r.Width(), r.Height());
         img->data = nullptr;  // the back buffer owns the pixels
         XDestroyImage(img);
+        XFlush(dpy_);
+    }
+
+    // The window's bounding shape: a rounded rectangle drawn into a 1-bit mask.
+    void NativeSetShape(HWND, Window& w) override {
+        if (!shapeOk_)
+            return;
+        auto xw = static_cast<::Window>(w.nativeId);
+        if (w.roundRegion <= 0) {
+            XShapeCombineMask(dpy_, xw, ShapeBounding, 0, 0, None, ShapeSet);
+            XFlush(dpy_);
+            return;
+        }
+        int width = std::max(1, w.rect.Width()), height = std::max(1, w.rect.Height());
+        int d = std::min({w.roundRegion, width, height});
+        Pixmap mask = XCreatePixmap(dpy_, xw, width, height, 1);
+        GC gc = XCreateGC(dpy_, mask, 0, nullptr);
+        XSetForeground(dpy_, gc, 0);
+        XFillRectangle(dpy_, mask, gc, 0, 0, width, height);
+        XSetForeground(dpy_, gc, 1);
+        XFillRectangle(dpy_, mask, gc, d / 2, 0, width - d, height);
+        XFillRectangle(dpy_, mask, gc, 0, d / 2, width, height - d);
+        // The region is one pixel larger on the right and bottom than the window.
+        XFillArc(dpy_, mask, gc, 0, 0, d, d, 0, 360 * 64);
+        XFillArc(dpy_, mask, gc, width + 1 - d, 0, d, d, 0, 360 * 64);
+        XFillArc(dpy_, mask, gc, 0, height + 1 - d, d, d, 0, 360 * 64);
+        XFillArc(dpy_, mask, gc, width + 1 - d, height + 1 - d, d, d, 0, 360 * 64);
+        XShapeCombineMask(dpy_, xw, ShapeBounding, 0, 0, mask, ShapeSet);
+        XFreeGC(dpy_, gc);
+        XFreePixmap(dpy_, mask);
         XFlush(dpy_);
     }
 
@@ -335,6 +369,7 @@ private:
     Colormap colormap_ = 0;
     int wake_[2] = {-1, -1};
     Atom wmDelete_ = 0;
+    bool shapeOk_ = false;
     Atom motifHints_ = 0;
     std::vector<Cursor> cursors_;
     std::map<::Window, HWND> byXid_;
