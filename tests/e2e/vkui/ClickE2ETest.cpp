@@ -14,6 +14,7 @@
 #include "XPixels.h"
 #include "core/MControlFont.h"
 #include "core/MDialog.h"
+#include "core/MPopupWnd.h"
 #include "core/MRender.h"
 #include "platform/Platform.h"
 
@@ -217,6 +218,21 @@ TEST(VkuiX11, RoundedDialogShapesItsWindow) {
     std::uint32_t inside = PngPixel(shot, 800, 480);
     EXPECT_GE(inside & 0xFF, 0xEEu) << std::hex << inside;
     EXPECT_EQ(inside >> 8 & 0xFF, inside & 0xFF);
+}
+
+TEST(VkuiX11, PopupClosesWhenTheUserClicksAnotherWindow) {
+    Platform& p = Platform::Get();
+    ClickDialog owner;
+    ASSERT_TRUE(owner.Create(nullptr, L"VKUI owner", 0x96000000, 0, CRect(100, 550, 400, 700)));
+    owner.ShowWindow(SW_SHOW);
+    MPopupWnd popup;
+    ASSERT_TRUE(popup.Create(owner.GetSafeHwnd(), L"", 0x96000000, 0, CRect(120, 570, 220, 620)));
+    ASSERT_TRUE(PumpUntil([&] { return p.PaintCount(popup.GetSafeHwnd()) > 0; }, 3000));
+    ASSERT_EQ(p.GetActiveWindow(), popup.GetSafeHwnd());
+    ASSERT_EQ(std::system("xdotool mousemove 350 680 sleep 0.1 click 1"), 0);
+    EXPECT_TRUE(PumpUntil([&] { return popup.GetSafeHwnd() == nullptr; }, 5000))
+        << "popup still open";
+    EXPECT_EQ(p.GetActiveWindow(), owner.GetSafeHwnd());
 }
 
 }  // namespace
