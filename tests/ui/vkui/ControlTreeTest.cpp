@@ -175,3 +175,22 @@ INSTANTIATE_TEST_SUITE_P(
 
 }  // namespace
 }  // namespace VKUI::test
+
+#include "core/TextUtil.h"
+
+namespace VKUI::test {
+namespace {
+
+TEST(TextUtil, Utf8RoundTripAndBadInput) {
+    std::wstring text = L"Profile A 模式 \U0001F600";
+    EXPECT_EQ(FromUtf8(ToUtf8(text)), text);
+    EXPECT_EQ(ToUtf8(L"模"), "\xE6\xA8\xA1");
+    EXPECT_EQ(FromUtf8("a\xFF"
+                       "b"),
+              L"a\uFFFDb")
+        << "invalid byte replaced, rest kept";
+    EXPECT_EQ(FromUtf8("\xE6\xA8"), L"\uFFFD\uFFFD") << "truncated sequence";
+}
+
+}  // namespace
+}  // namespace VKUI::test

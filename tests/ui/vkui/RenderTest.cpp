@@ -3,6 +3,7 @@
 
 #include "UiFixture.h"
 #include "core/CArea.h"
+#include "core/TextUtil.h"
 
 namespace VKUI::test {
 namespace {
@@ -198,6 +199,101 @@ TEST_F(UiTest, PlainBackgroundUsesBorderAndFillColours) {
     platform->Pump();
     EXPECT_EQ(Rounded(platform->Pixel(dlg.GetSafeHwnd(), 0, 50)), 0xC80000u);
     EXPECT_EQ(Rounded(platform->Pixel(dlg.GetSafeHwnd(), 50, 50)), 0x0C1420u);
+}
+
+}  // namespace
+}  // namespace VKUI::test
+
+namespace VKUI::test {
+namespace {
+
+std::uint32_t At(HDC dc, int x, int y) {
+    cairo_surface_flush(dc->Target());
+    auto* data = cairo_image_surface_get_data(dc->Target());
+    int stride = cairo_image_surface_get_stride(dc->Target());
+    return reinterpret_cast<std::uint32_t*>(data + (y - dc->OriginY()) * stride)[x - dc->OriginX()];
+}
+
+TEST(Render, FillsGradientsAndRoundedRectangles) {
+    auto dc = DC::CreateImage(100, 100, 0, 0);
+    MRender::DrawColor(dc.get(), CRect(0, 0, 100, 100), 0x00FF0000);
+    EXPECT_EQ(At(dc.get(), 5, 5), 0u) << "alpha 0 draws nothing";
+    MRender::FillSolidRect(dc.get(), 0, 0, 10, 10, RGB(255, 0, 0));
+    EXPECT_EQ(At(dc.get(), 5, 5), 0xFFFF0000u) << "COLORREF red";
+    MRender::DrawGradient(dc.get(), CRect(0, 20, 100, 40), 0xFF000000, 0xFFFFFFFF, false);
+    EXPECT_LT(At(dc.get(), 1, 30) & 0xFF, 0x10u);
+    EXPECT_GT(At(dc.get(), 98, 30) & 0xFF, 0xF0u);
+    MRender::DrawRoundRectange(dc.get(), 0, 50, 100, 50, 20, 0xFF0000FF, 1, true);
+    EXPECT_EQ(At(dc.get(), 0, 50), 0u) << "rounded corner left clear";
+    EXPECT_EQ(At(dc.get(), 50, 75), 0xFF0000FFu);
+}
+
+struct AlignCase {
+    const char* name;
+    unsigned format;
+    bool inkLeft, inkRight;
+};
+
+class TextAlignTest : public ::testing::TestWithParam<AlignCase> {};
+
+TEST_P(TextAlignTest, InkLandsWhereTheFormatSays) {
+    auto dc = DC::CreateImage(300, 40, 0, 0);
+    MRender::DrawTextW(dc.get(), CRect(0, 0, 300, 40), L"WWW", 0xFF000000, {L"Sans", 16, 0},
+                       GetParam().format | DT_VCENTER | DT_SINGLELINE);
+    auto inked = [&](int x0, int x1) {
+        for (int x = x0; x < x1; ++x)
+            for (int y = 0; y < 40; ++y)
+                if ((At(dc.get(), x, y) >> 24) > 128)
+                    return true;
+        return false;
+    };
+    EXPECT_EQ(inked(0, 60), GetParam().inkLeft);
+    EXPECT_EQ(inked(240, 300), GetParam().inkRight);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, TextAlignTest,
+                         ::testing::Values(AlignCase{"Left", DT_LEFT, true, false},
+                                           AlignCase{"Centre", DT_CENTER, false, false},
+                                           AlignCase{"Right", DT_RIGHT, false, true}),
+                         [](const ::testing::TestParamInfo<AlignCase>& i) {
+                             return std::string(i.param.name);
+                         });
+
+TEST(Render, WrappedTextIsTallerThanOneLine) {
+    FontSpec font{L"Sans", 14, 0};
+    CSize one = MRender::GetTextBounds(font, L"one two three four five six");
+    CSize wrapped = MRender::GetTextBounds(font, DT_WORDBREAK, 60, L"one two three four five six");
+    EXPECT_LE(wrapped.cx, 60);
+    EXPECT_GE(wrapped.cy, one.cy * 2);
+    EXPECT_EQ(MRender::GetTextBounds(font, L"").cx, 0);
+}
+
+TEST(Render, SavedBitmapReadsBack) {
+    auto img = MRender::CreateARGB32Bitmap(4, 3);
+    DC dc(img->Surface(), 0, 0);
+    MRender::DrawColor(&dc, CRect(0, 0, 4, 3), 0xFF123456);
+    std::string path = ::testing::TempDir() + "vkui_saved.png";
+    ASSERT_TRUE(MRender::SaveBitmapToFile(img.get(), path));
+    auto back = MRender::LoadImageFromFile(FromUtf8(path));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->Width(), 4);
+    EXPECT_EQ(back->Height(), 3);
+    EXPECT_EQ(MRender::LoadImageFromFile(L"/nonexistent/x.png"), nullptr);
+    EXPECT_FALSE(MRender::SaveBitmapToFile(nullptr, path));
+}
+
+TEST_F(UiTest, FadingAreaBlendsMoreAtOneEnd) {
+    TestDialog dlg;
+    ASSERT_TRUE(dlg.CreateAt(200, 200));
+    dlg.SetBackColor(RGB(255, 255, 255), RGB(255, 255, 255));
+    auto* fade = static_cast<CArea*>(dlg.CreateArea(L"CArea", 5, CRect(0, 0, 200, 100), L"", 1, 1));
+    fade->SetTransparent(1, 0, 80, RGB(0, 0, 0));
+    dlg.ShowWindow(SW_SHOW);
+    platform->Pump();
+    unsigned top = platform->Pixel(dlg.GetSafeHwnd(), 100, 1) & 0xFF;
+    unsigned bottom = platform->Pixel(dlg.GetSafeHwnd(), 100, 98) & 0xFF;
+    EXPECT_LT(top, 0x10u) << "opaque black at the start";
+    EXPECT_GT(bottom, 0xA0u) << "mostly background at the end";
 }
 
 }  // namespace

@@ -204,3 +204,33 @@ TEST_F(UiTest, RoundedRegionCutsTheCornersUnlessMaximised) {
 
 }  // namespace
 }  // namespace VKUI::test
+
+namespace VKUI::test {
+namespace {
+
+TEST_F(UiTest, NestedModalLoopsReturnTheirOwnResults) {
+    TestDialog outer;
+    ASSERT_TRUE(outer.CreateAt());
+    TestDialog inner;
+    unsigned innerResult = 99;
+    bool outerDisabledInside = false;
+    int step = 0;
+    platform->SetIdleHook([&]() -> bool {
+        if (step++ == 0) {
+            EXPECT_TRUE(
+                inner.Create(outer.GetSafeHwnd(), L"inner", 0x96000000, 0, CRect(0, 0, 50, 50)));
+            inner.DoNo();
+            innerResult = inner.ShowModal();
+            outerDisabledInside = !platform->IsWindowEnabled(outer.GetSafeHwnd());
+            outer.DoYes();
+            return true;
+        }
+        return false;
+    });
+    EXPECT_EQ(outer.ShowModal(), 6u);
+    EXPECT_EQ(innerResult, 7u);
+    EXPECT_FALSE(outerDisabledInside) << "the inner loop re-enables its owner";
+}
+
+}  // namespace
+}  // namespace VKUI::test
