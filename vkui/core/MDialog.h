@@ -2,6 +2,9 @@
 // owns the paint manager of its control tree. Applications override InitUI (create
 // controls), UISize (lay them out) and OnMessage (control notifications), then Create,
 // CenterWindow and ShowModal.
+//
+// Order during Create: WM_CREATE (OnCreate), the first WM_SIZE (UISize, before any control
+// exists), then OnInitDialog (InitUI). UISize must therefore cope with missing controls.
 #pragma once
 
 #include "core/MObject.h"
