@@ -33,6 +33,14 @@ void MControl::ReleaseCaches() {
 
 // ---- Default virtual operations ----------------------------------------------------------
 
+long MControl::OnBaseMessage(unsigned id, unsigned code, unsigned wParam, long lParam) {
+    return OnMessage(id, code, wParam, lParam);
+}
+
+long MControl::OnControlUpdate(CRect rect, int refresh, MControl* control) {
+    return parent_ ? parent_->OnControlUpdate(rect, refresh, control) : 0;
+}
+
 void MControl::InitControl(PaintManager*) {}
 int MControl::PtInRect(CPoint pt) {
     return visible_ && rect_.PtInRect(pt) ? 1 : 0;

@@ -35,6 +35,10 @@ public:
     MControl& operator=(const MControl&) = delete;
 
     const wchar_t* GetClassNameW() const override { return L"DRControl"; }
+    // A control hosting children passes their notifications to its own OnMessage, and their
+    // repaint requests on to its parent (containers that scroll override this).
+    long OnBaseMessage(unsigned id, unsigned code, unsigned wParam, long lParam) override;
+    long OnControlUpdate(CRect rect, int refresh, MControl* control) override;
 
     // ---- Virtual operations (declaration order is the interface's slot order) -----------
     virtual void InitControl(PaintManager* manager);

@@ -194,3 +194,42 @@ TEST(TextUtil, Utf8RoundTripAndBadInput) {
 
 }  // namespace
 }  // namespace VKUI::test
+
+namespace VKUI::test {
+namespace {
+
+class Host : public Probe {
+public:
+    using Probe::Probe;
+    long OnMessage(unsigned id, unsigned code, unsigned, long) override {
+        got.push_back({id, code});
+        return 5;
+    }
+    std::vector<std::pair<unsigned, unsigned>> got;
+};
+
+TEST_F(UiTest, NestedChildrenNotifyTheirHostAndRepaintThroughIt) {
+    TestDialog dlg;
+    ASSERT_TRUE(dlg.CreateAt());
+    dlg.ShowWindow(SW_SHOW);
+    auto* host = new Host(&dlg, 3, CRect(0, 0, 200, 100));
+    dlg.GetPaintManager().AddControl(host);
+    auto* child = new Probe(host, 20, CRect(10, 10, 40, 40));
+    child->SetManager(&dlg.GetPaintManager());
+    host->AddControl(child);
+    auto* later = dlg.AddProbe(4, CRect(30, 30, 60, 60));  // overlaps the child, drawn later
+    platform->Pump();
+
+    EXPECT_EQ(child->SendMessageW(2, 0, 0), 5);
+    ASSERT_EQ(host->got.size(), 1u);
+    EXPECT_EQ(host->got[0], std::make_pair(20u, 2u));
+    EXPECT_TRUE(dlg.notifications.empty());
+
+    child->UpdateControl(1, 0);
+    EXPECT_EQ(child->GetUpdate(), 0);
+    EXPECT_EQ(later->GetUpdate(), 0) << "later overlapping top-level control re-renders";
+    EXPECT_EQ(platform->GetUpdateRect(dlg.GetSafeHwnd()), CRect(10, 10, 60, 60));
+}
+
+}  // namespace
+}  // namespace VKUI::test
