@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <map>
 
 #include "core/DC.h"
@@ -141,6 +142,36 @@ void PaintFrame(HDC dc, const SkinEntry& e, int i, CRect r) {
     }
 }
 
+cairo_status_t AppendBytes(void* closure, const unsigned char* data, unsigned int length) {
+    static_cast<std::string*>(closure)->append(reinterpret_cast<const char*>(data), length);
+    return CAIRO_STATUS_SUCCESS;
+}
+
+// An icon file with one PNG-compressed image: 6-byte header, one 16-byte directory entry.
+bool WriteIco(HDC dc, int width, int height, const std::string& path) {
+    std::string png;
+    if (cairo_surface_write_to_png_stream(dc->Target(), AppendBytes, &png) != CAIRO_STATUS_SUCCESS)
+        return false;
+    auto le16 = [](std::string& s, unsigned v) { s += char(v & 0xFF), s += char((v >> 8) & 0xFF); };
+    auto le32 = [&](std::string& s, unsigned v) { le16(s, v & 0xFFFF), le16(s, v >> 16); };
+    std::string out;
+    le16(out, 0);  // reserved
+    le16(out, 1);  // type: icon
+    le16(out, 1);  // one image
+    out += char(width >= 256 ? 0 : width);
+    out += char(height >= 256 ? 0 : height);
+    out += char(0);  // no palette
+    out += char(0);
+    le16(out, 1);   // colour planes
+    le16(out, 32);  // bits per pixel
+    le32(out, static_cast<unsigned>(png.size()));
+    le32(out, 6 + 16);  // image offset
+    out += png;
+    std::ofstream f(path, std::ios::binary);
+    f.write(out.data(), static_cast<std::streamsize>(out.size()));
+    return static_cast<bool>(f);
+}
+
 }  // namespace
 
 PaintResult PaintEntry(const SkinEntry& e, const std::string& path) {
@@ -205,7 +236,10 @@ PaintResult PaintEntry(const SkinEntry& e, const std::string& path) {
         return PaintResult::UnknownStyle;
     }
     (void)kText;
-    return MRender::SaveDCToFile(dc, path) ? PaintResult::Written : PaintResult::WriteFailed;
+    bool ico = path.size() > 4 && path.compare(path.size() - 4, 4, ".ico") == 0;
+    if (!ico)
+        return MRender::SaveDCToFile(dc, path) ? PaintResult::Written : PaintResult::WriteFailed;
+    return WriteIco(dc, e.width, e.height, path) ? PaintResult::Written : PaintResult::WriteFailed;
 }
 
 }  // namespace skingen

@@ -95,3 +95,23 @@ TEST(Painter, PendingAndUnknownStylesWriteNothing) {
 
 }  // namespace
 }  // namespace skingen
+
+namespace skingen {
+namespace {
+
+TEST(Painter, IconFileHoldsOnePngImage) {
+    std::string path = ::testing::TempDir() + "skingen_icon.ico";
+    ASSERT_EQ(PaintEntry({"app.ico", 48, 48, 1, "logo", 1}, path), PaintResult::Written);
+    std::ifstream f(path, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 22u + 8u);
+    EXPECT_EQ(bytes.substr(0, 6), std::string("\0\0\1\0\1\0", 6));
+    EXPECT_EQ(static_cast<unsigned char>(bytes[6]), 48);
+    EXPECT_EQ(bytes.substr(22, 4), "\x89PNG");
+    unsigned size = static_cast<unsigned char>(bytes[14]) | static_cast<unsigned char>(bytes[15])
+                                                                << 8;
+    EXPECT_EQ(size + 22, bytes.size());
+}
+
+}  // namespace
+}  // namespace skingen
