@@ -298,3 +298,70 @@ TEST_F(UiTest, FadingAreaBlendsMoreAtOneEnd) {
 
 }  // namespace
 }  // namespace VKUI::test
+
+#include <fontconfig/fontconfig.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "core/FontRegistry.h"
+#include "core/Resources.h"
+
+namespace VKUI::test {
+namespace {
+
+TEST_F(UiTest, NumberedResourcesComeFromMemoryOrTheSkinResFolder) {
+    WritePng("strip4.png", 20, 5, 0xFF00FF00);
+    std::ifstream f(skinDir + "strip4.png", std::ios::binary);
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(f)),
+                                     std::istreambuf_iterator<char>());
+    RegisterResource(0, 9102, L"PNG", bytes);
+    ASSERT_EQ(0, std::system(("mkdir -p '" + skinDir + "res/vkui'").c_str()));
+    WritePng("res/vkui/9101.png", 40, 5, 0xFFFF0000);
+
+    TestDialog dlg;
+    ASSERT_TRUE(dlg.CreateAt());
+    Probe* p = dlg.AddProbe(3, CRect(0, 0, 10, 10));
+    EXPECT_EQ(p->SetImage(9102, L"PNG", 4), 1);
+    EXPECT_EQ(p->GetImageSize(), CSize(5, 5));
+    EXPECT_EQ(p->SetImage(9101, L"png", 4), 1);
+    EXPECT_EQ(p->GetImageSize(), CSize(10, 5));
+    EXPECT_EQ(p->SetImage(9999, L"PNG", 4), 0);
+    EXPECT_EQ(dlg.GetPaintManager().GetScrollVID(), 102u);
+    EXPECT_EQ(dlg.GetPaintManager().GetScrollHID(), 101u);
+}
+
+TEST_F(UiTest, PrivateFontRegistersUnderItsFace) {
+    // Any font file fontconfig knows will do; prefer one with Chinese glyphs.
+    std::string file;
+    FcPattern* pat = FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif:lang=zh-cn"));
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult result;
+    if (FcPattern* match = FcFontMatch(nullptr, pat, &result)) {
+        FcChar8* path = nullptr;
+        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch)
+            file = reinterpret_cast<const char*>(path);
+        FcPatternDestroy(match);
+    }
+    FcPatternDestroy(pat);
+    ASSERT_FALSE(file.empty()) << "fontconfig knows no font file";
+    TestDialog dlg;
+    ASSERT_TRUE(dlg.CreateAt());
+    PaintManager& pm = dlg.GetPaintManager();
+    EXPECT_EQ(pm.AddTempFont(L"Private Face", FromUtf8("/nonexistent/font.otf")), nullptr);
+    const FontFamily* fam = pm.AddTempFont(L"Private Face", FromUtf8(file));
+    ASSERT_NE(fam, nullptr);
+    EXPECT_FALSE(fam->family.empty());
+    EXPECT_EQ(pm.FindTempFont(L"Private Face"), fam);
+    EXPECT_EQ(ResolveFontFamily(L"Private Face"), fam->family);
+    Probe* p = dlg.AddProbe(3, CRect(0, 0, 10, 10));
+    ASSERT_NE(p->GetFontFamily(L"Private Face"), nullptr);
+    EXPECT_EQ(p->GetFontFamily(L"Unknown Face"), nullptr);
+    pm.ClearTempFont();
+    EXPECT_EQ(pm.FindTempFont(L"Private Face"), nullptr);
+    EXPECT_EQ(ResolveFontFamily(L"Private Face"), "Private Face");
+}
+
+}  // namespace
+}  // namespace VKUI::test
