@@ -235,5 +235,28 @@ TEST(VkuiX11, PopupClosesWhenTheUserClicksAnotherWindow) {
     EXPECT_EQ(p.GetActiveWindow(), owner.GetSafeHwnd());
 }
 
+class WheelSwatch : public Swatch {
+public:
+    using Swatch::Swatch;
+    int OnControlScroll(int, unsigned direction, CPoint) override {
+        directions.push_back(direction);
+        return 1;
+    }
+    std::vector<unsigned> directions;
+};
+
+TEST(VkuiX11, WheelNotchesArriveAsDirections) {
+    ClickDialog dlg;
+    ASSERT_TRUE(dlg.Create(nullptr, L"VKUI wheel", 0x96000000, 0, CRect(600, 100, 800, 200)));
+    auto* w = new WheelSwatch(&dlg, 9, CRect(0, 0, 200, 100), 0xFF808080);
+    dlg.GetPaintManager().AddControl(w);
+    dlg.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil([&] { return Platform::Get().PaintCount(dlg.GetSafeHwnd()) > 0; }, 3000));
+    // Button 5 is a notch towards the user (forward, 1); button 4 away from the user (0).
+    ASSERT_EQ(std::system("xdotool mousemove 700 150 sleep 0.1 click 5 click 5 click 4"), 0);
+    EXPECT_TRUE(PumpUntil([&] { return w->directions.size() >= 3; }, 5000));
+    EXPECT_EQ(w->directions, (std::vector<unsigned>{1, 1, 0}));
+}
+
 }  // namespace
 }  // namespace VKUI
