@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -22,10 +23,19 @@ Platform& Platform::Get() {
     auto& instance = Instance();
     if (!instance) {
         const char* wanted = std::getenv("VKUI_BACKEND");
-        if (!wanted || std::strcmp(wanted, "headless") != 0)
+        bool headless = wanted && std::strcmp(wanted, "headless") == 0;
+        if (!headless)
             instance = CreateX11Platform();
-        if (!instance)
+        if (!instance) {
+            // Windows would be invisible: say so instead of failing silently.
+            if (!headless) {
+                const char* display = std::getenv("DISPLAY");
+                std::fprintf(stderr,
+                             "VKUI: cannot open the X display \"%s\"; windows will not be shown\n",
+                             display ? display : "");
+            }
             instance = std::make_unique<HeadlessPlatform>();
+        }
     }
     return *instance;
 }

@@ -45,8 +45,9 @@ class Platform {
 public:
     virtual ~Platform();
 
-    // The backend in use. Created on first use: the X11 backend when VKUI_BACKEND is not
-    // "headless" and a display can be opened, else the headless one.
+    // The backend in use. Created on first use: the X11 backend unless VKUI_BACKEND is
+    // "headless"; when no display can be opened, the headless one (with a warning on stderr;
+    // Name() tells callers which backend they got).
     static Platform& Get();
     // Replaces the backend (tests install a fresh headless backend per test).
     static void Install(std::unique_ptr<Platform> backend);
