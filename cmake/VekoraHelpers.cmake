@@ -14,6 +14,8 @@ endfunction()
 
 # vekora_add_gtest(NAME <target> SOURCES <files...> [LIBS <libs...>] [LABELS <labels...>])
 # One GoogleTest executable; its cases are discovered when ctest runs, so building stays cheap.
+# Test names are the suite, test and parameter names only (NO_PRETTY_VALUES): parameterised
+# tests carry readable names from their name generators, never a dump of the parameter.
 function(vekora_add_gtest)
   cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${ARG_NAME} ${ARG_SOURCES})
@@ -25,6 +27,6 @@ function(vekora_add_gtest)
   if(ARG_LABELS)
     set(labels ${ARG_LABELS})
   endif()
-  gtest_discover_tests(${ARG_NAME} DISCOVERY_MODE PRE_TEST
+  gtest_discover_tests(${ARG_NAME} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
                        PROPERTIES LABELS "${labels}" TIMEOUT 300)
 endfunction()

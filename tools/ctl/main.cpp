@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "device/DeviceModel.h"
+#include "ModelsCommand.h"
 
 namespace {
 
@@ -16,14 +16,6 @@ int Usage(FILE* out) {
     return out == stdout ? 0 : 2;
 }
 
-int ListModels() {
-    for (vekora::DeviceModel m : vekora::kAllDeviceModels) {
-        const auto name = vekora::DeviceModelName(m);
-        std::printf("%3d  %.*s\n", vekora::ToCode(m), static_cast<int>(name.size()), name.data());
-    }
-    return 0;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,7 +24,7 @@ int main(int argc, char** argv) {
     if (!std::strcmp(argv[1], "--help") || !std::strcmp(argv[1], "-h"))
         return Usage(stdout);
     if (!std::strcmp(argv[1], "models"))
-        return ListModels();
+        return vekora::ctl::ListModels(stdout);
     std::fprintf(stderr, "vekora-ctl: unknown command '%s'\n", argv[1]);
     return Usage(stderr);
 }
