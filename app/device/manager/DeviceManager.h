@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "device/Clock.h"
+#include "device/DeviceRecords.h"
 #include "device/manager/KeyboardDevice.h"
 #include "device/manager/ReportBuffers.h"
 
@@ -38,6 +39,20 @@ public:
     static DeviceManager* Instance();
 
     // ---- Devices -------------------------------------------------------------------------
+
+    // Appends an interface the scan may admit.
+    void AddSupported(std::uint16_t vendorId, std::uint16_t productId, std::wstring productName,
+                      std::wstring interfaceTag);
+    const std::vector<SupportedDevice>& Supported() const { return supported_; }
+
+    // Records the supported keyboards present now, appending to the device list:
+    // - vendor 0x258A: each vendor collection (usage page 0xFF00, usage 1) is opened read-write;
+    //   one with 520-byte feature reports becomes a KeyboardDevice, one with 4-byte input
+    //   reports the secondary interface, any other is closed again;
+    // - other supported vendors: the first interface whose name holds the supported entry's
+    //   interface tag is opened identify-only and recorded, and the scan ends there.
+    // The previous secondary interface is closed first. Callers normally run CloseAll before.
+    void Scan();
 
     // Only when `ready` is set: clears it, closes every keyboard's interface, forgets every
     // KeyboardDevice and closes the secondary interface.
@@ -109,7 +124,6 @@ public:
 
 private:
     friend class DeviceManagerTestApi;
-    friend class DeviceScanner;
 
     class BusyScope {
     public:
@@ -124,6 +138,7 @@ private:
     bool ready_ = false;
     bool busy_ = false;
     std::vector<std::unique_ptr<KeyboardDevice>> devices_;
+    std::vector<SupportedDevice> supported_;
     std::unique_ptr<HidHandle> secondary_;
 };
 
