@@ -110,6 +110,7 @@ bool LineSocket::Connect(const std::string& path, std::string& error) {
         return false;
     }
     fd_ = fd;
+    atEnd_ = false;
     return true;
 }
 
@@ -170,6 +171,7 @@ std::optional<std::string> LineSocket::ReadLine(int timeoutMs) {
             continue;
         }
         if (n <= 0) {
+            atEnd_ = true;
             return std::nullopt;
         }
         buffer_.append(chunk, static_cast<std::size_t>(n));

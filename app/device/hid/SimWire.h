@@ -54,10 +54,13 @@ public:
     std::optional<std::string> ReadLine(int timeoutMs);
     // Lines already received in full, without waiting.
     bool HasBufferedLine() const;
+    // The peer closed the connection (seen by the last ReadLine).
+    bool AtEnd() const { return atEnd_; }
 
 private:
     int fd_ = -1;
     std::string buffer_;
+    bool atEnd_ = false;
 };
 
 }  // namespace vekora
