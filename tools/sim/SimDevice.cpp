@@ -95,6 +95,20 @@ TransferResult SimDevice::GetFeature(int usbInterface, const std::vector<std::ui
 TransferResult SimDevice::ShortAnswer() {
     std::vector<std::uint8_t> answer = state_.lastShortRequest;
     answer[0] = 0;
+    const bool colourRead = answer[1] == 0x04 && answer[2] == 0xF5;
+    if (colourRead && !Consume(faults_.errorAnswers)) {
+        if (answer[3] == 1) {
+            state_.nextColourBlock = 0;
+        }
+        const int block = state_.nextColourBlock;
+        state_.nextColourBlock = (block + 1) % 9;
+        std::copy_n(state_.keyColours.begin() + block * 64, 64, answer.begin() + 1);
+        return {true, {}, std::move(answer)};
+    }
+    if (colourRead) {
+        answer[kStatusByte] = 0;  // the error answer: 0x04, 0xF5 and nothing else
+        return {true, {}, std::move(answer)};
+    }
     if (Consume(faults_.errorAnswers)) {
         answer[1] = 0x04;
         answer[2] = 0xF5;

@@ -2,10 +2,11 @@
 // new behaviour is a new field and a few lines in the answer functions.
 //
 // Answers in this version: a short report (65 bytes, report id 0) is acknowledged by echoing
-// the last request with status 1 in payload byte 3; a long write (report id 6, command bit 7
-// clear) stores the 520 bytes as the block of its command; a long read (bit 7 set) is answered
-// with the stored block of the matching write command, carrying the read command, or with the
-// request itself when nothing was stored yet.
+// the last request with status 1 in payload byte 3, except the key-colour read (0x04, 0xF5),
+// answered with the next 64-byte block of the key colours (byte 2 = 1 starts at the first); a long
+// write (report id 6, command bit 7 clear) stores the 520 bytes as the block of its command; a long
+// read (bit 7 set) is answered with the stored block of the matching write command, carrying the
+// read command, or with the request itself when nothing was stored yet.
 #pragma once
 
 #include <array>
@@ -53,6 +54,9 @@ using LongBlock = std::array<std::uint8_t, 520>;
 
 struct SimDeviceState {
     std::vector<std::uint8_t> lastShortRequest = std::vector<std::uint8_t>(65, 0);
+    // The current key colours, read in nine 64-byte blocks by short command 0xF5.
+    std::array<std::uint8_t, 576> keyColours{};
+    int nextColourBlock = 0;
     std::optional<LongBlock> pendingLongRead;
     std::map<std::uint8_t, LongBlock> longBlocks;  // by write command code
 };

@@ -156,21 +156,36 @@ bool SimHidBackend::EnsureConnected(std::string& error) {
     return socket_.Connect(socketPath_, error);
 }
 
+bool SimHidBackend::Exchange(const std::string& line, std::optional<std::string>& answer,
+                             std::string& error) {
+    // A connection kept from earlier may belong to a simulator that has since restarted:
+    // when it turns out dead before anything was answered, connect afresh once.
+    const bool reused = socket_.IsOpen();
+    for (int attempt = 0; attempt < (reused ? 2 : 1); ++attempt) {
+        if (!EnsureConnected(error)) {
+            return false;
+        }
+        if (socket_.WriteLine(line)) {
+            answer = socket_.ReadLine(kAnswerTimeoutMs);
+            if (answer) {
+                return true;
+            }
+            if (!socket_.AtEnd()) {
+                break;  // no answer in time: do not send the request twice
+            }
+        }
+        socket_.Close();
+    }
+    socket_.Close();
+    error = "The keyboard simulator did not answer";
+    return false;
+}
+
 std::optional<std::vector<std::string>> SimHidBackend::Request(const std::string& line,
                                                                std::string& error) {
     std::lock_guard lock(mutex_);
-    if (!EnsureConnected(error)) {
-        return std::nullopt;
-    }
-    if (!socket_.WriteLine(line)) {
-        socket_.Close();
-        error = "The keyboard simulator closed the connection";
-        return std::nullopt;
-    }
-    const auto answer = socket_.ReadLine(kAnswerTimeoutMs);
-    if (!answer) {
-        socket_.Close();
-        error = "The keyboard simulator did not answer";
+    std::optional<std::string> answer;
+    if (!Exchange(line, answer, error)) {
         return std::nullopt;
     }
     std::vector<std::string> words = SplitWords(*answer);
@@ -186,20 +201,13 @@ std::optional<std::vector<std::string>> SimHidBackend::Request(const std::string
 std::optional<std::vector<std::string>> SimHidBackend::RequestLines(const std::string& line,
                                                                     std::string& error) {
     std::lock_guard lock(mutex_);
-    if (!EnsureConnected(error) || !socket_.WriteLine(line)) {
-        socket_.Close();
-        if (error.empty()) {
-            error = "The keyboard simulator closed the connection";
-        }
+    std::optional<std::string> head;
+    if (!Exchange(line, head, error)) {
         return std::nullopt;
     }
-    const auto head = socket_.ReadLine(kAnswerTimeoutMs);
-    const auto words = head ? SplitWords(*head) : std::vector<std::string>{};
+    const auto words = SplitWords(*head);
     if (words.size() != 2 || words[0] != "ok") {
-        if (!head) {
-            socket_.Close();
-        }
-        error = head ? *head : "The keyboard simulator did not answer";
+        error = *head;
         return std::nullopt;
     }
     const auto count = ParseNumber(words[1], 10);

@@ -30,6 +30,8 @@ public:
 
 private:
     bool EnsureConnected(std::string& error);
+    // Sends one line and reads the first answer line (the mutex is held).
+    bool Exchange(const std::string& line, std::optional<std::string>& answer, std::string& error);
 
     std::string socketPath_;
     std::mutex mutex_;
