@@ -22,24 +22,31 @@ void SystemClock::SleepFor(int ms) {
     std::this_thread::sleep_until(deadline);
 }
 
+namespace {
+
+thread_local int tDepth = 0;
+thread_local long tSavedSlackNs = 0;
+
+}  // namespace
+
 void SystemClock::BeginPrecisePauses() {
-    if (depth_++ == 0) {
+    if (tDepth++ == 0) {
         const int previous = prctl(PR_GET_TIMERSLACK, 0, 0, 0, 0);
-        savedSlackNs_ = previous > 0 ? previous : 0;
+        tSavedSlackNs = previous > 0 ? previous : 0;
         // 1 us of slack: pauses end within timer-interrupt precision.
         prctl(PR_SET_TIMERSLACK, 1000UL, 0, 0, 0);
     }
 }
 
 void SystemClock::EndPrecisePauses() {
-    if (depth_ > 0 && --depth_ == 0) {
+    if (tDepth > 0 && --tDepth == 0) {
         // 0 restores the thread's default slack.
-        prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(savedSlackNs_), 0, 0, 0);
+        prctl(PR_SET_TIMERSLACK, static_cast<unsigned long>(tSavedSlackNs), 0, 0, 0);
     }
 }
 
 SystemClock& SystemClock::Instance() {
-    static thread_local SystemClock clock;
+    static SystemClock clock;
     return clock;
 }
 

@@ -32,12 +32,9 @@ public:
     void BeginPrecisePauses() override;
     void EndPrecisePauses() override;
 
-    // The process-wide instance used outside tests.
+    // The process-wide instance used outside tests. Precision is a property of the calling
+    // thread (its timer slack), so Begin/End keep their nesting per thread.
     static SystemClock& Instance();
-
-private:
-    int depth_ = 0;
-    long savedSlackNs_ = 0;
 };
 
 // Raises pause precision for the lifetime of the scope.

@@ -1,5 +1,6 @@
 #include "SimServer.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -200,6 +201,8 @@ void SimServer::Handle(Client& client, const std::string& line) {
     if (!words.empty() && words[0] == "watch") {
         client.watcher = true;
         client.socket.WriteLine("ok");
+        // A watcher that stops reading loses events instead of stalling every keyboard.
+        fcntl(client.socket.Fd(), F_SETFL, fcntl(client.socket.Fd(), F_GETFL) | O_NONBLOCK);
         return;
     }
     for (const std::string& answer : Answer(words, line)) {

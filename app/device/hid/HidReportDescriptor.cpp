@@ -31,6 +31,8 @@ enum : std::uint8_t {
 constexpr std::uint8_t kLocalUsage = 0x0;
 constexpr std::uint8_t kLongItemPrefix = 0xFE;
 constexpr std::uint32_t kCollectionApplication = 0x01;
+// No HID report can be longer than a 16-bit length field allows; longer ones are malformed.
+constexpr std::uint64_t kMaxReportBytes = 0xFFFF;
 
 struct GlobalState {
     std::uint16_t usagePage = 0;
@@ -49,10 +51,14 @@ struct CollectionBits {
     BitCounts bits;
 };
 
+// -1 when a report is implausibly long.
 int LongestReport(const std::map<std::uint8_t, std::uint64_t>& bits) {
     std::uint64_t longest = 0;
     for (const auto& [id, count] : bits) {
         longest = std::max(longest, (count + 7) / 8);
+    }
+    if (longest > kMaxReportBytes) {
+        return -1;
     }
     return bits.empty() ? 0 : static_cast<int>(longest + 1);
 }
@@ -180,6 +186,9 @@ HidDescriptorInfo ParseReportDescriptor(std::span<const std::uint8_t> d) {
     info.inputReportLength = LongestReport(bits[kInput]);
     info.outputReportLength = LongestReport(bits[kOutput]);
     info.featureReportLength = LongestReport(bits[kFeature]);
+    if (info.inputReportLength < 0 || info.outputReportLength < 0 || info.featureReportLength < 0) {
+        return {};
+    }
     info.valid = true;
     return info;
 }
