@@ -1,4 +1,5 @@
 // SimProcess: runs vekora-kbd-sim for a test on a temporary socket and reads its report log.
+// The including target defines VEKORA_SIM_PROGRAM as the path of the simulator program.
 #pragma once
 
 #include <signal.h>
