@@ -1,6 +1,7 @@
 #include "device/hid/HidTransport.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -49,6 +50,15 @@ HidBackend* CurrentHidBackend() {
         if (sim && *sim) {
             gOwnedBackend = std::make_unique<SimHidBackend>(sim);
         } else {
+            const char* forbid = std::getenv("VEKORA_HID_FORBID_HARDWARE");
+            if (forbid && *forbid) {
+                // Set for every test: reaching real keyboards from a test is a test fault.
+                std::fputs(
+                    "vekora: a test reached the real HID backend; use the simulator "
+                    "(VEKORA_HID_SIM) or ScopedHidBackend\n",
+                    stderr);
+                std::abort();
+            }
             gOwnedBackend = std::make_unique<HidapiBackend>();
         }
     }

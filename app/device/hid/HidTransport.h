@@ -3,7 +3,8 @@
 //
 // The functions work on the process-wide backend: the keyboard simulator when the environment
 // variable VEKORA_HID_SIM names its socket, hidapi's hidraw backend otherwise. Tests may install
-// their own backend with ScopedHidBackend.
+// their own backend with ScopedHidBackend; with VEKORA_HID_FORBID_HARDWARE set (as for every
+// test) a use of the hidapi backend aborts the program.
 //
 // Access modes on Linux: hidraw holds no interface exclusively (keyboard collections included),
 // so both modes of HidOpen open the node for reading and writing; "identify only" only records

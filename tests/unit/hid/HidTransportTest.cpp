@@ -162,3 +162,17 @@ TEST_F(HidTransport, ReadOnAnInterfaceWithoutInputReportsFails) {
 
 }  // namespace
 }  // namespace vekora
+
+namespace vekora {
+namespace {
+
+TEST(HidBackendGuard, ReachingRealKeyboardsFromATestAborts) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    setenv("VEKORA_HID_FORBID_HARDWARE", "1", 1);
+    unsetenv("VEKORA_HID_SIM");
+    HidShutdown();
+    EXPECT_DEATH(CurrentHidBackend(), "a test reached the real HID backend");
+}
+
+}  // namespace
+}  // namespace vekora
