@@ -83,6 +83,12 @@ bool SimServer::Listen(const std::string& path, std::string& error) {
             error = path + " exists and is not a socket";
             return false;
         }
+        LineSocket probe;
+        std::string ignored;
+        if (probe.Connect(path, ignored)) {
+            error = "another simulator already serves " + path;
+            return false;
+        }
         unlink(path.c_str());  // left behind by a simulator that did not stop cleanly
     }
     listenFd_ = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);

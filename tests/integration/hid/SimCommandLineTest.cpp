@@ -47,6 +47,12 @@ TEST(SimCommandLine, CtlSendsOneCommandAndPrintsTheAnswer) {
         Sim("--socket " + socket + " --ctl list").output.find("2 10 258a 010c VEKORA  K98-1980"),
         std::string::npos);
 
+    // A second simulator never takes the socket of a running one.
+    const Outcome second = Sim("--socket " + socket + " --model 9");
+    EXPECT_EQ(second.status, 1);
+    EXPECT_NE(second.output.find("already serves"), std::string::npos);
+    EXPECT_EQ(Sim("--socket " + socket + " --ctl list").status, 0);
+
     const Outcome bad = Sim("--socket " + socket + " --ctl fault 7 ff-once");
     EXPECT_NE(bad.status, 0);
     EXPECT_EQ(bad.output.rfind("err ", 0), 0u);
