@@ -121,6 +121,37 @@ INSTANTIATE_TEST_SUITE_P(Faults, SimNotReady,
                              return info.param.name;
                          });
 
+struct LengthCase {
+    const char* name;
+    int length;
+    int reports;
+};
+
+class SimSendLength : public ::testing::TestWithParam<LengthCase> {};
+
+TEST_P(SimSendLength, SendsWholeSixtyFourByteSlicesOnly) {
+    SimExchange x({1});
+    std::vector<std::uint8_t> data(640);
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        data[i] = static_cast<std::uint8_t>(i * 7 + 1);
+    }
+    x.manager.SendReport(data, GetParam().length, 0, false);
+    const auto log = x.sim.Log();
+    ASSERT_EQ(static_cast<int>(log.size()), GetParam().reports);
+    for (std::size_t i = 0; i < log.size(); ++i) {
+        const auto first = data.begin() + static_cast<long>(64 * i);
+        EXPECT_EQ(log[i].data, Hex(ShortWireOf(std::vector<std::uint8_t>(first, first + 64))));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, SimSendLength,
+                         ::testing::Values(LengthCase{"Exactly65", 65, 1},
+                                           LengthCase{"Of129", 129, 1},
+                                           LengthCase{"Of576", 576, 8}),
+                         [](const ::testing::TestParamInfo<LengthCase>& info) {
+                             return info.param.name;
+                         });
+
 TEST(SimBytes, ErrorAnswersFailQueries) {
     SimExchange x({1});
     ASSERT_EQ(x.sim.Ctl("fault 0 error-always"), "ok");
