@@ -88,10 +88,14 @@ int Context::Open() {
     if (!TakeLock()) {
         return Fail(kExitFailure, "another vekora-ctl is still running (waited 60 s)");
     }
-    session_.model = StartupModel(DeviceModel::None, ReadSettingInt(kDeviceTypeSetting));
-    session_.connected = false;
+    const int storedChoice = ReadSettingInt(kDeviceTypeSetting);
+    devices_ = std::make_unique<DeviceAccess>(*view_, db_);
+    const DeviceModel connected = devices_->Scan(storedChoice);
+    session_.model = StartupModel(connected, ReadSettingInt(kDeviceTypeSetting));
+    session_.connected = connected != DeviceModel::None;
     uploads_ = std::make_unique<OfflineUploads>();
 
+    db_.Close();
     if (!db_.OpenForModel(session_.model)) {
         return Fail(kExitFailure, "cannot open the settings database of model " +
                                       std::to_string(ToCode(session_.model)) + " below " +

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "CommandLine.h"
+#include "DeviceAccess.h"
 #include "Json.h"
 #include "TerminalView.h"
 #include "core/DeviceUploads.h"
@@ -41,6 +42,7 @@ public:
     int Open();
 
     FeatureSession& session() { return session_; }
+    DeviceAccess& devices() { return *devices_; }
     ConfigDatabase& db() { return db_; }
     TerminalView& view() { return *view_; }
     DeviceUploads& uploads() { return *uploads_; }
@@ -92,6 +94,7 @@ private:
     FeatureSession session_;
     ConfigDatabase db_;
     std::unique_ptr<TerminalView> view_;
+    std::unique_ptr<DeviceAccess> devices_;
     std::unique_ptr<DeviceUploads> uploads_;
     std::unique_ptr<KeyFunctions> keys_;
     std::unique_ptr<LightingController> lighting_;

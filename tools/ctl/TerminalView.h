@@ -26,6 +26,10 @@ public:
     // ---- AppView ----
     void ShowMessage(int textId) override;
     void ShowMessageBox(const std::wstring& text, const std::wstring& caption) override;
+    // The connection shows in `status`; the window's indicator and device list have no
+    // terminal counterpart.
+    void ShowUsbConnected(bool) override {}
+    void MarkDeviceListEntry(int) override {}
     void SetKeyLabel(int keyCode, const std::wstring& label) override;
     void ClearKeyLabels() override;
     void ClearKeyColours() override;
