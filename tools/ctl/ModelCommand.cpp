@@ -24,7 +24,8 @@ int Run(Context& ctx, const CommandArgs& args) {
     if (const int rc = ctx.Open(); rc != kExitOk) {
         return rc;
     }
-    if (ctx.session().connected && ctx.session().model != model) {
+    if (ctx.session().connected && ctx.session().model != model &&
+        !ctx.devices().Connected(model)) {
         return ctx.Fail(kExitRefused, "a " + std::string(KeyboardDescription(ctx.session().model)) +
                                           " keyboard is connected; its model stays current");
     }
