@@ -1,7 +1,7 @@
 # Adds every immediate subfolder of the current source folder that has a CMakeLists.txt.
 # Keeps parent lists free of per-folder edits as subsystems arrive.
 function(vekora_add_subfolders)
-  file(GLOB children LIST_DIRECTORIES true RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+  file(GLOB children LIST_DIRECTORIES true CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
        ${CMAKE_CURRENT_SOURCE_DIR}/*)
   list(SORT children)
   foreach(child IN LISTS children)

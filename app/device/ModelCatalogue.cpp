@@ -46,8 +46,9 @@ const CatalogueRow* Find(DeviceModel m) {
     return nullptr;
 }
 
-// Consumed by tarnexio/ (our libTarnexio.so): it accepts exactly these two codes in OpenDevice
-// and derives from them which keyboard (87- or 98-key) it drives.
+// Handed to OpenDevice of our device library (tarnexio/, libTarnexio.so), the only consumer:
+// the code tells it which keyboard (87- or 98-key) it is asked to open. The text is
+// "vekora-k87-rgb" / "vekora-k98-rgb" followed by a byte 01 / 02, in hex.
 constexpr std::wstring_view kOpenCodeK87Rgb = L"76656b6f72612d6b38372d72676201";
 constexpr std::wstring_view kOpenCodeK98Rgb = L"76656b6f72612d6b39382d72676202";
 static_assert(kOpenCodeK87Rgb.size() == kOpenCodeLength);

@@ -4,6 +4,7 @@
 // Every lookup is total: an unknown code yields an empty text or "nothing".
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 

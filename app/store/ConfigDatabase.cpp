@@ -220,9 +220,11 @@ bool ConfigDatabase::GetConfig(int profile, std::string_view key, std::string& v
     }
     if (rc != SQLITE_DONE) {
         // The query could not run at all (no connection, no table, unreadable file): answer the
-        // neutral "0" and try to give the key a row.
+        // neutral "0" and try to give the key a row. Not while another owner merely holds the
+        // file: the row may well exist, and a second one would only duplicate it.
         value = "0";
-        RunChange(db_, sql::kInsertConfig, {profile, key, "0"});
+        if (rc != SQLITE_BUSY && rc != SQLITE_LOCKED)
+            RunChange(db_, sql::kInsertConfig, {profile, key, "0"});
     }
     return false;
 }

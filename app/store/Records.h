@@ -13,6 +13,8 @@ struct UserLight {
     std::wstring name;
     int speed = 0;
     int brightness = 0;
+
+    bool operator==(const UserLight&) const = default;
 };
 
 // One key's colour inside a user light layout. key_rgb is a 0x00BBGGRR value; 0 means none.
@@ -22,6 +24,8 @@ struct KeyColour {
     int light = 0;
     int key_code = 0;
     int key_rgb = 0;
+
+    bool operator==(const KeyColour&) const = default;
 };
 
 // One key's function in one profile. Both values 0 means the key's default function.
@@ -34,6 +38,8 @@ struct KeyAssignment {
     int macro_value2 = 0;
     int macro_value3 = 0;
     std::wstring macro_desc;
+
+    bool operator==(const KeyAssignment&) const = default;
 };
 
 // A stored macro with its play options.
@@ -43,6 +49,8 @@ struct MacroDefinition {
     int play_times = 0;
     int delay_type = 0;
     int delay_time = 0;
+
+    bool operator==(const MacroDefinition&) const = default;
 };
 
 // One recorded step of a macro; record_index is its position, from 0.
@@ -53,6 +61,8 @@ struct MacroEvent {
     int record_index = 0;
     int value = 0;
     std::wstring desc;
+
+    bool operator==(const MacroEvent&) const = default;
 };
 
 // A music visualizer preset.
@@ -65,6 +75,8 @@ struct MusicLayer {
     int fore_amplitude = 0;
     int backmode = 0;
     int backb_right = 0;
+
+    bool operator==(const MusicLayer&) const = default;
 };
 
 }  // namespace vekora

@@ -11,14 +11,12 @@
 
 #include "device/DeviceModel.h"
 #include "store/Folders.h"
+#include "store/LanguageIds.h"
 
 namespace vekora {
 
 inline constexpr std::string_view kLanguageSetting = "LCID";
 inline constexpr std::string_view kDeviceTypeSetting = "DevType";
-
-inline constexpr int kLanguageChinese = 2052;
-inline constexpr int kLanguageEnglish = 1033;
 
 // The stored language. When the settings folder is missing it is created and the result is 0
 // (2052 when it cannot be created); a settings folder that exists but cannot be used gives 2052.

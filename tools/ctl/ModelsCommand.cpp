@@ -4,6 +4,7 @@
 
 #include "device/DeviceModel.h"
 #include "device/DeviceRecords.h"
+#include "device/KeyboardLayouts.h"
 #include "device/ModelCatalogue.h"
 #include "device/ModelNames.h"
 
@@ -30,16 +31,21 @@ std::string Detection(DeviceModel m) {
     return "-";
 }
 
+std::string LayoutText(DeviceModel m) {
+    const KeyboardLayout* layout = LayoutOf(m);
+    return layout ? std::string(layout->name) : "-";
+}
+
 }  // namespace
 
 int ListModels(std::FILE* out) {
-    std::fprintf(out, "%4s  %-15s %-28s %-15s %-22s %s\n", "code", "model", "keyboard", "driven by",
-                 "database", "detected as");
+    std::fprintf(out, "%4s  %-15s %-28s %-21s %-15s %-22s %s\n", "code", "model", "keyboard",
+                 "view layout", "driven by", "database", "detected as");
     for (DeviceModel m : kAllDeviceModels) {
-        std::fprintf(out, "%4d  %-15s %-28s %-15s %-22s %s\n", ToCode(m),
+        std::fprintf(out, "%4d  %-15s %-28s %-21s %-15s %-22s %s\n", ToCode(m),
                      Text(DeviceModelName(m)).c_str(), Text(KeyboardDescription(m)).c_str(),
-                     Text(DrivePathName(DrivePathOf(m))).c_str(), Text(DatabaseStem(m)).c_str(),
-                     Detection(m).c_str());
+                     LayoutText(m).c_str(), Text(DrivePathName(DrivePathOf(m))).c_str(),
+                     Text(DatabaseStem(m)).c_str(), Detection(m).c_str());
     }
     return 0;
 }

@@ -19,8 +19,9 @@ TEST_P(DeviceModelCodes, RoundTripsThroughStoredCode) {
     const CodeCase& c = GetParam();
     EXPECT_EQ(DeviceModelFromCode(c.code), c.model);
     EXPECT_EQ(DeviceModelName(c.model), c.name);
-    if (c.model != DeviceModel::None)
+    if (c.model != DeviceModel::None) {
         EXPECT_EQ(ToCode(c.model), c.code);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -153,6 +153,14 @@ TEST(SlotTables, Rgb87DiffersFromSingleLight87OnlyWhereTheRightHandKeysMove) {
     EXPECT_EQ(differences, expected);
 }
 
+TEST(SlotTables, KeypadCodesOn61SingleLightNeverLandOnTheirOwnDefaultSlot) {
+    for (int code = key::NumLock; code <= key::KeypadPeriod; ++code) {
+        const int slot = SlotOfKey(DeviceModel::K61SE, code);
+        EXPECT_NE(slot, 0) << "code " << code;
+        EXPECT_NE(DefaultKeyOfSlot(DeviceModel::K61SE, slot), code) << "code " << code;
+    }
+}
+
 TEST(SlotTables, SixAndSevenShareTheirTables) {
     for (int s = 0; s < kKeyMapSlotCount; ++s)
         EXPECT_EQ(DefaultKeyOfSlot(DeviceModel::K61SingleLight, s),
