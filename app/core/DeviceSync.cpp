@@ -53,14 +53,18 @@ void DeviceSync::SelectProfile(int profile) {
     }
     state_.profile = profile;
     settings_.Store(state_.model, profile);
-    switch (Family()) {
+    // The long-family keyboard keeps a light mode per profile; the one it reports becomes the
+    // profile's stored mode, exactly as it is written into the block.
+    if (auto mode = SendProfileSelect(Family(), profile)) {
+        db_.SetConfigInt(profile, kLightModeKey, *mode);
+    }
+    ShowProfileState(profile);
+}
+
+std::optional<int> DeviceSync::SendProfileSelect(SyncFamily family, int profile) {
+    switch (family) {
         case SyncFamily::Long:
-            // The keyboard keeps a light mode per profile; the one it reports becomes the
-            // profile's stored mode, exactly as it is written into the block.
-            if (auto mode = SelectLongProfile(link_, profile)) {
-                db_.SetConfigInt(profile, kLightModeKey, *mode);
-            }
-            break;
+            return SelectLongProfile(link_, profile);
         case SyncFamily::Library:
             if (library_ != nullptr) {
                 library_->SelectProfile(profile);
@@ -69,7 +73,7 @@ void DeviceSync::SelectProfile(int profile) {
         case SyncFamily::Short:
             break;
     }
-    ShowProfileState(profile);
+    return std::nullopt;
 }
 
 void DeviceSync::ShowProfileState(int profile) {
@@ -132,7 +136,11 @@ void DeviceSync::ChooseLightMode(int lightMode) {
 }
 
 void DeviceSync::UploadLightMode(int lightMode) {
-    switch (Family()) {
+    SendLightMode(Family(), state_.profile, lightMode);
+}
+
+void DeviceSync::SendLightMode(SyncFamily family, int profile, int lightMode) {
+    switch (family) {
         case SyncFamily::Long:
             SendLongLightMode(link_, lightMode);
             break;
@@ -142,7 +150,7 @@ void DeviceSync::UploadLightMode(int lightMode) {
             }
             break;
         case SyncFamily::Short:
-            SendShortLightMode(link_, state_.profile, lightMode);
+            SendShortLightMode(link_, profile, lightMode);
             break;
     }
 }
@@ -152,17 +160,20 @@ void DeviceSync::ApplyUserLight(int slot, int lightId) {
         return;
     }
     state_.userLight = slot;
-    UploadUserLightFor(slot, lightId);
+    SendUserLight(Family(), state_.profile, slot, lightId);
 }
 
-void DeviceSync::UploadUserLightFor(int slot, int lightId) {
-    switch (Family()) {
+void DeviceSync::SendUserLight(SyncFamily family, int profile, int slot, int lightId) {
+    if (slot < 1 || slot > 5) {
+        return;
+    }
+    switch (family) {
         case SyncFamily::Long:
             SendLongUserLight(link_, state_.model, slot - 1, StoredKeyColours(db_, lightId));
             break;
         case SyncFamily::Library:
             if (library_ != nullptr) {
-                library_->SendUserLight(state_.profile, slot, lightId);
+                library_->SendUserLight(profile, slot, lightId);
             }
             break;
         case SyncFamily::Short:
@@ -198,7 +209,11 @@ void DeviceSync::UploadGameMode() {
 }
 
 ShortMacroFit DeviceSync::UploadMacros() {
-    switch (Family()) {
+    return SendMacros(Family());
+}
+
+ShortMacroFit DeviceSync::SendMacros(SyncFamily family) {
+    switch (family) {
         case SyncFamily::Long: {
             const auto area = SendLongMacros(link_, StoredMacros(db_));
             if (area.macrosLeftOut > 0) {

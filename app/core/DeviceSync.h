@@ -83,12 +83,19 @@ public:
     // One music frame of the view's colours by the model's path.
     void SendMusicFrame();
 
+    // ---- Uploads on an explicitly named path (the feature logic's upload hooks) ----
+    void SendKeyMap(SyncFamily family, int profile);
+    void SendLightMode(SyncFamily family, int profile, int lightMode);
+    void SendUserLight(SyncFamily family, int profile, int slot, int lightId);
+    ShortMacroFit SendMacros(SyncFamily family);
+    // The long family answers with the light mode byte of the selected profile's light block.
+    std::optional<int> SendProfileSelect(SyncFamily family, int profile);
+
 private:
     SyncFamily Family() const { return FamilyOf(state_.model); }
     void ShowProfileState(int profile);
     void AdoptProfile(int profile);
     void SyncFromKeyboard();
-    void UploadUserLightFor(int slot, int lightId);
     void SendLongResetSequence();
     void SendLibraryResetSequence();
 
