@@ -1,6 +1,5 @@
-// Buffer shapes and small value types shared by the report builders. Short payloads are the 64
-// bytes after the report id 0; long reports are the whole 520 bytes, report id first. The
-// aliases name the same array types the device manager's exchange operations take.
+// Buffer sizes and small value types shared by the report builders. Short payloads are the 64
+// bytes after the report id 0; long reports are the whole 520 bytes, report id first.
 #pragma once
 
 #include <array>
@@ -8,19 +7,15 @@
 #include <cstdint>
 #include <vector>
 
+#include "device/manager/ReportBuffers.h"
 #include "store/Records.h"
 
 namespace vekora {
 
-inline constexpr std::size_t kShortBlockSize = 64;
-inline constexpr std::size_t kLongWireSize = 520;
-inline constexpr std::size_t kMusicFrameSize = 512;
-inline constexpr std::size_t kInputWireSize = 64;
-
-using ShortPayload = std::array<std::uint8_t, kShortBlockSize>;
-using LongReport = std::array<std::uint8_t, kLongWireSize>;
-using FramePayload = std::array<std::uint8_t, kMusicFrameSize>;
-using InputReport = std::array<std::uint8_t, kInputWireSize>;
+// ShortPayload, LongReport, FramePayload and InputReport are the exchange operations' shapes.
+inline constexpr std::size_t kShortBlockSize = kShortPayloadSize;
+inline constexpr std::size_t kLongWireSize = kLongReportSize;
+inline constexpr std::size_t kMusicFrameSize = kFramePayloadSize;
 
 // Data areas end their last block with these two bytes.
 inline constexpr std::uint8_t kAreaEnd0 = 0xAA;

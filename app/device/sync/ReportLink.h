@@ -13,7 +13,7 @@
 namespace vekora {
 
 // Nine short answers of a 0xF5 series (the first 64 bytes are the request).
-using SeriesArea = std::array<std::uint8_t, 9 * kShortBlockSize>;
+using SeriesArea = SeriesBuffer;
 static_assert(sizeof(SeriesArea) == kShortAreaSize);
 
 class ReportLink {
