@@ -103,8 +103,14 @@ bool DeviceSync::AssignKey(const KeyAssignment& assignment) {
 }
 
 void DeviceSync::UploadKeyMap() {
-    const int profile = state_.profile;
-    switch (Family()) {
+    // Models without a key map of their own (2, 3, 100) get none.
+    if (Family() != SyncFamily::Short || IsShortModel(state_.model)) {
+        SendKeyMap(Family(), state_.profile);
+    }
+}
+
+void DeviceSync::SendKeyMap(SyncFamily family, int profile) {
+    switch (family) {
         case SyncFamily::Long:
             SendLongKeyMap(link_, state_.model, StoredAssignments(db_, profile),
                            StoredMacroDefinitions(db_));
@@ -115,12 +121,9 @@ void DeviceSync::UploadKeyMap() {
             }
             break;
         case SyncFamily::Short:
-            if (IsShortModel(state_.model)) {
-                SendShortKeyMap(
-                    link_, profile,
-                    BuildShortKeyMapArea(StoredAssignments(db_, profile),
-                                         StoredMacroDefinitions(db_), state_.revisionFlag));
-            }
+            SendShortKeyMap(link_, profile,
+                            BuildShortKeyMapArea(StoredAssignments(db_, profile),
+                                                 StoredMacroDefinitions(db_), state_.revisionFlag));
             break;
     }
 }
