@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/DeviceSession.h"
 #include "device/DeviceModel.h"
 
 namespace vekora {
@@ -28,5 +29,14 @@ struct SyncState {
     bool windowVisible = true;  // the device library polls only while the window is shown
     std::optional<std::int64_t> lastSyncMs;  // time of the last synchronisation, if any
 };
+
+// Takes the device handling's model, connection and revision flag into the flows' state; the
+// owner of both runs it before applying a model (DeviceScanHandler::SetModelApplier), e.g.
+// `scan.SetModelApplier([&] { TakeDeviceSession(state, session); sync.ApplyModel(); });`.
+inline void TakeDeviceSession(SyncState& state, const DeviceSession& session) {
+    state.model = session.currentModel;
+    state.connected = session.connected;
+    state.revisionFlag = session.revisionFlag;
+}
 
 }  // namespace vekora

@@ -289,5 +289,30 @@ TEST_F(SyncFixture, TickRunsPreviewAndMusicOnTheirPages) {
     EXPECT_EQ(link.trace, (Trace{"S20x8", "F", "S02"}));
 }
 
+TEST_F(SyncFixture, ApplyingARecognisedModelSelectsItsStoredProfile) {
+    DeviceSession session;
+    session.currentModel = DeviceModel::K61SE;
+    session.connected = true;
+    session.revisionFlag = true;
+    settings.values[DeviceModel::K61SE] = 3;
+    link.AnswerReads(3, 8);
+    TakeDeviceSession(state, session);
+    sync.ApplyModel();
+    EXPECT_EQ(state.model, DeviceModel::K61SE);
+    EXPECT_TRUE(state.connected);
+    EXPECT_EQ(state.profile, 3);
+    EXPECT_EQ(link.trace, (Trace{"W0D", "R84:01"}));
+    EXPECT_EQ(link.longWrites[0][8], 3);
+    EXPECT_EQ(db.GetConfigInt(3, kLightModeKey), 8);
+}
+
+TEST_F(SyncFixture, ApplyingNoModelSendsNothing) {
+    settings.values[DeviceModel::None] = -3;
+    sync.ApplyModel();
+    EXPECT_EQ(state.profile, 1);
+    EXPECT_EQ(view.profilesShown, (std::vector<int>{1}));
+    EXPECT_TRUE(link.trace.empty());
+}
+
 }  // namespace
 }  // namespace vekora
