@@ -82,7 +82,7 @@ TEST_P(LongFlowsOnSim, LightModeKeepsTheKeyboardsOtherBytes) {
     ExpectCurrentProfileMatchesStore(f);
 }
 
-TEST_P(LongFlowsOnSim, UserLightAndClearingAll) {
+TEST_P(LongFlowsOnSim, UserLightThenABuiltInMode) {
     FlowSim f(Model());
     f.sync.SelectProfile(1);
     const int light = f.db.AddUserLight(L"Light 1");
