@@ -114,6 +114,14 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  [](DeviceSync& s, SyncFixture&) { s.AssignKey(KeyB()); },
                  {"R83", "p80", "W03"}},
+        FlowCase{"LongKeyOnProfile5SendsNothing",
+                 DeviceModel::K87SingleLight,
+                 5,
+                 [](DeviceSync& s, SyncFixture& f) {
+                     EXPECT_FALSE(s.AssignKey(KeyB()));
+                     EXPECT_EQ(f.view.messages, (std::vector<int>{510}));
+                 },
+                 {}},
         FlowCase{"LongLightMode",
                  DeviceModel::K61SE,
                  1,
