@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "SimKeyboardState.h"
+
 namespace vekora::sim {
 
 // The report shapes a keyboard speaks on its configuration interface.
@@ -84,6 +86,9 @@ public:
     std::optional<std::vector<std::uint8_t>> TakeInput();
 
     SimFaults& Faults() { return faults_; }
+    // The on-board settings of an own-report keyboard (short and long family); null for the
+    // keyboards driven through the device library.
+    SimKeyboardState* Keyboard() { return keyboard_ ? &*keyboard_ : nullptr; }
     SimDeviceState& State() { return state_; }
 
     // Counts one received feature report; true when the device is now to be unplugged.
@@ -98,6 +103,7 @@ private:
     std::vector<SimInterface> interfaces_;
     SimFaults faults_;
     SimDeviceState state_;
+    std::optional<SimKeyboardState> keyboard_;
     std::deque<std::vector<std::uint8_t>> inputs_;
 };
 

@@ -13,6 +13,13 @@
 //                                     feature reports (N = 0: now)
 //   input DEV HEX                     queue an input report (report id first) on the
 //                                     notification collection
+//   state DEV                         the own-report keyboard's settings as one JSON object
+//                                     (profiles, key maps, light modes, user lights or on/off
+//                                     maps, macro area, music frame, battery)
+//   keyboard-profile DEV P            the user switches to profile P on the keyboard itself
+//                                     (long family: the 0x03, 0x08 input report follows)
+//   keyboard-light DEV M              the user switches the light mode on the keyboard
+//   battery DEV N                     the battery level the keyboard reports (0..100)
 //   list                              one line per keyboard: "<dev> <model> <vid> <pid> <name>"
 //   quit                              stop the simulator
 // DEV is the device index the log uses: plug order from 0, never reused.
@@ -63,6 +70,7 @@ private:
     std::optional<int> Plug(SimIdentity identity);
     void Unplug(int device);
     void Notify(const char* event, const SimDevice& device);
+    std::vector<std::string> KeyboardCommand(SimDevice& device, const std::vector<std::string>& w);
     SimDevice* Device(int index);
     std::string NodePath(int device, int usbInterface) const;
 
