@@ -11,9 +11,13 @@
 #include <filesystem>
 #include <thread>
 
-#include "OfflineUploads.h"
+#include "TerminalSyncView.h"
+#include "core/DeviceSync.h"
+#include "core/ProfileSettings.h"
+#include "core/SyncUploads.h"
 #include "device/ModelCatalogue.h"
 #include "device/ModelNames.h"
+#include "device/sync/ManagerReportLink.h"
 #include "features/text/LocalText.h"
 #include "store/Folders.h"
 #include "store/Settings.h"
@@ -39,6 +43,17 @@ std::filesystem::path LockFile() {
 
 }  // namespace
 
+struct SyncParts {
+    SyncParts(TerminalView& view, ConfigDatabase& db, DeviceManager& manager, int deviceIndex)
+        : syncView(view), link(manager, deviceIndex), flows(state, db, link, syncView, settings) {}
+
+    SyncState state;
+    FileProfileSettings settings;
+    TerminalSyncView syncView;
+    ManagerReportLink link;
+    DeviceSync flows;
+};
+
 std::string ProfileTitle(int profile) {
     return WideToUtf8(GetLocalText(kProfileTitleFirstTextId + profile - 1));
 }
@@ -56,6 +71,8 @@ Context::Context(std::FILE* out, std::FILE* err, bool json)
 Context::~Context() {
     lighting_.reset();
     keys_.reset();
+    uploads_.reset();
+    sync_.reset();
     db_.Close();
     if (lockFd_ >= 0) {
         close(lockFd_);
@@ -93,7 +110,6 @@ int Context::Open() {
     const DeviceModel connected = devices_->Scan(storedChoice);
     session_.model = StartupModel(connected, ReadSettingInt(kDeviceTypeSetting));
     session_.connected = connected != DeviceModel::None;
-    uploads_ = std::make_unique<OfflineUploads>();
 
     db_.Close();
     if (!db_.OpenForModel(session_.model)) {
@@ -104,10 +120,27 @@ int Context::Open() {
     session_.profile = LoadModelProfile(session_.model);
     session_.currentEffect = db_.GetConfigInt(session_.profile, kLightModeKey);
     view_->SetModel(session_.model);
+
+    sync_ = std::make_unique<SyncParts>(*view_, db_, devices_->manager(),
+                                        devices_->CurrentDeviceIndex());
+    SyncState& state = sync_->state;
+    state.model = session_.model;
+    state.connected = session_.connected;
+    state.profile = session_.profile;
+    state.lightMode = session_.currentEffect;
+    state.userLight = session_.currentSlot;
+    state.revisionFlag = devices_->session().revisionFlag;
+    uploads_ = std::make_unique<SyncUploads>(sync_->flows);
     keys_ = std::make_unique<KeyFunctions>(session_, db_, *view_, *uploads_);
     lighting_ = std::make_unique<LightingController>(session_, db_, *view_, *uploads_, *keys_);
     lighting_->ShowEffectList();
     lighting_->LoadUserLights();
+    if (session_.connected) {
+        // The keyboard may have changed its profile by itself since the last invocation: the
+        // first tick's synchronisation takes it over, as the window does every 1.5 s.
+        sync_->flows.Tick();
+        TakeSyncState();
+    }
     return kExitOk;
 }
 
@@ -169,10 +202,19 @@ int Context::StatusFromMessages(int otherwise) const {
 
 namespace vekora::ctl {
 
+void Context::TakeSyncState() {
+    session_.profile = sync_->state.profile;
+    session_.currentEffect = sync_->state.lightMode;
+}
+
 void Context::SelectProfile(int profile) {
-    session_.profile = profile;
-    WriteProfileSetting(session_.model, profile);
-    lighting_->LoadProfileLighting(profile);
+    // B, then what the window's profile switch adds: the key labels with the key map, the
+    // locks, and the user-light check marks.
+    sync_->flows.SelectProfile(profile);
+    TakeSyncState();
+    keys_->RefreshLabels(profile);
+    sync_->flows.UploadGameMode();
+    lighting_->RefreshCheckMarks();
 }
 
 bool Context::AssignKey(int keyCode, const KeyAssignment& assignment) {
@@ -181,37 +223,34 @@ bool Context::AssignKey(int keyCode, const KeyAssignment& assignment) {
 
 void Context::ChooseLightMode(int effectId) {
     lighting_->ChooseEffect(effectId);
+    sync_->state.lightMode = session_.currentEffect;
 }
 
 void Context::ApplyUserLight(int lightId) {
-    if (session_.connected) {
-        uploads_->UploadUserLight(DefaultUploadFamily(session_.model), session_.profile,
-                                  session_.currentSlot, lightId);
-    }
+    sync_->state.userLight = session_.currentSlot;
+    sync_->flows.ApplyUserLight(session_.currentSlot, lightId);
 }
 
 void Context::SetLock(const char* key, bool on) {
-    db_.SetConfigInt(session_.profile, key, on ? 1 : 0);
+    sync_->flows.SetGameModeSwitch(key, on);
 }
 
 void Context::UploadMacros() {
-    uploads_->UploadMacros(DefaultUploadFamily(session_.model));
+    sync_->flows.UploadMacros();
 }
 
 void Context::ResetCurrentProfile() {
-    if (!session_.connected) {
-        view_->ShowMessage(502);
-        return;
-    }
+    sync_->flows.ResetCurrentProfile();
+    TakeSyncState();
 }
 
 void Context::ResetAllProfiles() {
-    if (!session_.connected) {
-        view_->ShowMessage(502);
-        return;
-    }
+    sync_->flows.ResetAllProfiles();
+    TakeSyncState();
 }
 
-void Context::SendMusicFrame() {}
+void Context::SendMusicFrame() {
+    sync_->flows.SendMusicFrame();
+}
 
 }  // namespace vekora::ctl

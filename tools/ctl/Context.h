@@ -24,6 +24,10 @@
 
 namespace vekora::ctl {
 
+// The synchronisation flows and what they run over (kept out of this header, see
+// TerminalSyncView.h).
+struct SyncParts;
+
 class Context {
 public:
     Context(std::FILE* out, std::FILE* err, bool json);
@@ -86,6 +90,8 @@ public:
 
 private:
     bool TakeLock();
+    // The feature session follows the synchronisation state after a flow.
+    void TakeSyncState();
 
     std::FILE* out_;
     std::FILE* err_;
@@ -95,6 +101,7 @@ private:
     ConfigDatabase db_;
     std::unique_ptr<TerminalView> view_;
     std::unique_ptr<DeviceAccess> devices_;
+    std::unique_ptr<SyncParts> sync_;
     std::unique_ptr<DeviceUploads> uploads_;
     std::unique_ptr<KeyFunctions> keys_;
     std::unique_ptr<LightingController> lighting_;

@@ -1,25 +1,29 @@
 #include "DeviceAccess.h"
 
+#include "core/DeviceScanHandler.h"
 #include "device/Clock.h"
 #include "device/DeviceRecords.h"
+#include "device/library/DeviceLibraryBinding.h"
 #include "store/Settings.h"
 
 namespace vekora::ctl {
 
-DeviceAccess::DeviceAccess(AppView& view, ConfigDatabase& db)
-    : manager_(SystemClock::Instance()),
-      binding_(DeviceLibraryBinding::Instance()),
-      scan_(manager_, session_, db, view, binding_, SystemClock::Instance()) {
+DeviceAccess::DeviceAccess(AppView& view, ConfigDatabase& db) : manager_(SystemClock::Instance()) {
+    DeviceLibraryBinding& binding = DeviceLibraryBinding::Instance();
+    scan_ = std::make_unique<DeviceScanHandler>(manager_, session_, db, view, binding,
+                                                SystemClock::Instance());
     for (const SupportedDevice& s : StartupSupportedDevices()) {
         manager_.AddSupported(s.vendorId, s.productId, s.productName, s.interfaceTag);
     }
-    binding_.SetView(&view);
+    binding.SetView(&view);
 }
+
+DeviceAccess::~DeviceAccess() = default;
 
 DeviceModel DeviceAccess::Scan(int storedChoice) {
     // Nothing is shown before the scan: the scan alone decides the model.
     session_.currentModel = DeviceModel::None;
-    scan_.Run();
+    scan_->Run();
     if (!session_.connected) {
         return DeviceModel::None;
     }

@@ -1,22 +1,27 @@
 // DeviceAccess: the keyboards of one invocation: the device manager, the window-side device
-// state and the scan, as the window runs them at start-up.
+// state and the scan, as the window runs them at start-up. (The scan handler stays out of this
+// header: the device library's API header and the report protocol's buffers both name a
+// kMusicFrameSize, so one file cannot include both.)
 #pragma once
 
 #include <memory>
 #include <optional>
 
 #include "core/AppView.h"
-#include "core/DeviceScanHandler.h"
 #include "core/DeviceSession.h"
-#include "device/library/DeviceLibraryBinding.h"
 #include "device/manager/DeviceManager.h"
 #include "store/ConfigDatabase.h"
+
+namespace vekora {
+class DeviceScanHandler;
+}
 
 namespace vekora::ctl {
 
 class DeviceAccess {
 public:
     DeviceAccess(AppView& view, ConfigDatabase& db);
+    ~DeviceAccess();
 
     // Scans for keyboards. The model chosen before (`storedChoice`, the "DevType" value read
     // before the scan) stays current when a keyboard of it is among those found, so that a
@@ -34,8 +39,7 @@ public:
 private:
     DeviceManager manager_;
     DeviceSession session_;
-    DeviceLibraryBinding& binding_;
-    DeviceScanHandler scan_;
+    std::unique_ptr<DeviceScanHandler> scan_;
 };
 
 }  // namespace vekora::ctl

@@ -41,7 +41,11 @@ public:
     void SelectEffect(std::optional<int> effectId) override;
     void ShowUserLights(const std::vector<UserLightListItem>& items, int selectedIndex) override;
 
+    // The profile whose title the flows showed last.
+    void ShowProfileTitle(int profile) { shownProfile_ = profile; }
+
     // ---- What the commands read back ----
+    int ShownProfile() const { return shownProfile_; }
     // The texts shown, in order, as UTF-8 in the current language.
     const std::vector<std::string>& Messages() const { return messages_; }
     bool Shown(int textId) const { return shownIds_.count(textId) > 0; }
@@ -67,6 +71,7 @@ private:
     std::vector<EffectListItem> effects_;
     std::optional<int> selectedEffect_;
     std::vector<UserLightListItem> userLights_;
+    int shownProfile_ = 0;
 };
 
 }  // namespace vekora::ctl
