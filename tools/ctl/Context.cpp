@@ -135,12 +135,6 @@ int Context::Open() {
     lighting_ = std::make_unique<LightingController>(session_, db_, *view_, *uploads_, *keys_);
     lighting_->ShowEffectList();
     lighting_->LoadUserLights();
-    if (session_.connected) {
-        // The keyboard may have changed its profile by itself since the last invocation: the
-        // first tick's synchronisation takes it over, as the window does every 1.5 s.
-        sync_->flows.Tick();
-        TakeSyncState();
-    }
     return kExitOk;
 }
 
@@ -201,6 +195,13 @@ int Context::StatusFromMessages(int otherwise) const {
 }  // namespace vekora::ctl
 
 namespace vekora::ctl {
+
+void Context::SyncFromKeyboard() {
+    if (session_.connected) {
+        sync_->flows.Tick();
+        TakeSyncState();
+    }
+}
 
 void Context::TakeSyncState() {
     session_.profile = sync_->state.profile;

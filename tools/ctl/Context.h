@@ -70,6 +70,9 @@ public:
     // H and I: refused with "Please connect the device!" while not connected.
     void ResetCurrentProfile();
     void ResetAllProfiles();
+    // J's synchronisation: takes over a profile (and light mode) changed on the keyboard
+    // itself, as the window does every 1.5 s while it runs.
+    void SyncFromKeyboard();
     // One music frame of the view's key colours.
     void SendMusicFrame();
 

@@ -26,6 +26,7 @@ int Run(Context& ctx, const CommandArgs& args) {
     if (const int rc = ctx.Open(); rc != kExitOk) {
         return rc;
     }
+    ctx.SyncFromKeyboard();
     const FeatureSession& s = ctx.session();
     const int lightMode = ctx.db().GetConfigInt(s.profile, kLightModeKey);
     const std::string effect = EffectName(s.model, lightMode);
