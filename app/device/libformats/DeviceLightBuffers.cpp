@@ -42,19 +42,4 @@ LightSettingsValues BuildLightSettings(int lightMode) {
     return {lightMode, 16, 3, 1, 255, 0, 0, 127, 0, 0};
 }
 
-DeviceMusicFrame BuildDeviceMusicFrame(DeviceModel model, const std::vector<ViewKeyColour>& keys) {
-    DeviceMusicFrame frame{};
-    for (const ViewKeyColour& k : keys) {
-        const int slot = SlotOfKey(model, k.keyCode);
-        if (!ValidSlot(slot)) {
-            continue;
-        }
-        const auto at = static_cast<std::size_t>(slot) * kLibraryMusicSlotBytes;
-        frame[at] = Red(k.colour);
-        frame[at + 1] = Green(k.colour);
-        frame[at + 2] = Blue(k.colour);
-    }
-    return frame;
-}
-
 }  // namespace vekora

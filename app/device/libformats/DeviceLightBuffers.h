@@ -1,6 +1,6 @@
 // The lighting buffers of the device library: the per-key colour map of a user light
-// (SetKeyColor), the light settings record of a light mode (SetLED) and the music frame
-// (SendMusicData).
+// (SetKeyColor) and the light settings record of a light mode (SetLED). The music frame
+// (SendMusicData) is built with the other families' frames (features/music/MusicFrame.h).
 #pragma once
 
 #include <vector>
@@ -17,9 +17,5 @@ DeviceColourMap BuildDeviceColourMap(DeviceModel model, const std::vector<KeyCol
 
 // The ten values of a light mode: mode, 16, 3, 1, 255, 0, 0, 127, 0, 0.
 LightSettingsValues BuildLightSettings(int lightMode);
-
-// Slot s of the frame holds red, green, blue of the colour the view shows for the key in that
-// slot; slots of keys the view does not show stay 0.
-DeviceMusicFrame BuildDeviceMusicFrame(DeviceModel model, const std::vector<ViewKeyColour>& keys);
 
 }  // namespace vekora

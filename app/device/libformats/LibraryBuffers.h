@@ -17,9 +17,6 @@ inline constexpr std::size_t kLibraryColourMapBytes = kLibrarySlotCount * kLibra
 inline constexpr std::size_t kLibraryTableBytes = 128;
 // The light settings record: ten 32-bit integers.
 inline constexpr std::size_t kLibraryLightInts = 10;
-// Music frame: 126 slots of red, green, blue.
-inline constexpr std::size_t kLibraryMusicSlotBytes = 3;
-inline constexpr std::size_t kLibraryMusicFrameBytes = kLibrarySlotCount * kLibraryMusicSlotBytes;
 // A macro record and the buffer one macro step is written into.
 inline constexpr std::size_t kLibraryMacroRecordBytes = 128;
 inline constexpr std::size_t kLibraryStepBufferBytes = 6;
@@ -31,18 +28,10 @@ using DeviceKeyMap = std::array<std::uint8_t, kLibraryKeyMapBytes>;
 using DeviceColourMap = std::array<std::uint8_t, kLibraryColourMapBytes>;
 using DeviceTable = std::array<std::uint8_t, kLibraryTableBytes>;
 using LightSettingsValues = std::array<std::int32_t, kLibraryLightInts>;
-using DeviceMusicFrame = std::array<std::uint8_t, kLibraryMusicFrameBytes>;
 
 static_assert(sizeof(DeviceKeyMap) == 504);
 static_assert(sizeof(DeviceColourMap) == 504);
 static_assert(sizeof(DeviceTable) == 128);
 static_assert(sizeof(LightSettingsValues) == 40);
-static_assert(sizeof(DeviceMusicFrame) == 378);
-
-// A key of the keyboard view with the colour it shows (0x00BBGGRR).
-struct ViewKeyColour {
-    int keyCode = 0;
-    std::uint32_t colour = 0;
-};
 
 }  // namespace vekora

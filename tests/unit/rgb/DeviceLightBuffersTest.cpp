@@ -12,11 +12,6 @@ std::array<std::uint8_t, 4> ColourSlot(const DeviceColourMap& map, int slot) {
     return {map[at], map[at + 1], map[at + 2], map[at + 3]};
 }
 
-std::array<std::uint8_t, 3> MusicSlot(const DeviceMusicFrame& frame, int slot) {
-    const auto at = static_cast<std::size_t>(slot) * 3;
-    return {frame[at], frame[at + 1], frame[at + 2]};
-}
-
 KeyColour Colour(int keyCode, int bgr) {
     KeyColour c;
     c.profile = 1;
@@ -59,22 +54,6 @@ TEST(DeviceColourMap, EmptyLightGivesAZeroMap) {
 TEST(LightSettings, CarriesTheModeAndTheFixedValues) {
     EXPECT_EQ(BuildLightSettings(10), (LightSettingsValues{10, 16, 3, 1, 255, 0, 0, 127, 0, 0}));
     EXPECT_EQ(BuildLightSettings(1)[0], 1);
-}
-
-TEST(DeviceMusicFrame, PutsRedGreenBlueIntoTheKeysSlot) {
-    const DeviceMusicFrame frame = BuildDeviceMusicFrame(
-        DeviceModel::K98Rgb, {{key::A, 0x112233}, {key::KeypadPlus, 0x0000FF}, {key::Esc, 0}});
-    EXPECT_EQ(MusicSlot(frame, 9), (std::array<std::uint8_t, 3>{0x33, 0x22, 0x11}));
-    EXPECT_EQ(MusicSlot(frame, 110), (std::array<std::uint8_t, 3>{0xFF, 0, 0}));
-    int lit = 0;
-    for (std::uint8_t b : frame) {
-        lit += b != 0;
-    }
-    EXPECT_EQ(lit, 4);
-}
-
-TEST(DeviceMusicFrame, KeysNotInTheViewLeaveZero) {
-    EXPECT_EQ(BuildDeviceMusicFrame(DeviceModel::K87Rgb, {}), DeviceMusicFrame{});
 }
 
 }  // namespace
