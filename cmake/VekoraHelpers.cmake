@@ -16,6 +16,8 @@ endfunction()
 # One GoogleTest executable; its cases are discovered when ctest runs, so building stays cheap.
 # Test names are the suite, test and parameter names only (NO_PRETTY_VALUES): parameterised
 # tests carry readable names from their name generators, never a dump of the parameter.
+# Tests never reach real keyboards: VEKORA_HID_FORBID_HARDWARE makes any use of the hidapi
+# backend abort (tests use the simulator or an in-process fake backend).
 function(vekora_add_gtest)
   cmake_parse_arguments(ARG "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${ARG_NAME} ${ARG_SOURCES})
@@ -28,5 +30,6 @@ function(vekora_add_gtest)
     set(labels ${ARG_LABELS})
   endif()
   gtest_discover_tests(${ARG_NAME} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
-                       PROPERTIES LABELS "${labels}" TIMEOUT 300)
+                       PROPERTIES LABELS "${labels}" TIMEOUT 300
+                                  ENVIRONMENT "VEKORA_HID_FORBID_HARDWARE=1")
 endfunction()

@@ -22,7 +22,7 @@ packages=(
   # Music visualizer: capture and FFT
   libpulse-dev libfftw3-dev
   # Toolkit rendering and window system
-  libcairo2-dev libpango1.0-dev libx11-dev libxi-dev libxtst-dev
+  libcairo2-dev libpango1.0-dev libx11-dev libxext-dev libxi-dev libxtst-dev
   # Tray (StatusNotifierItem over sd-bus)
   libsystemd-dev
   # Fonts able to show Chinese text

@@ -52,6 +52,13 @@ public:
     // an untranslated text, such as a failed library load).
     virtual void ShowMessageBox(const std::wstring& text, const std::wstring& caption) = 0;
 
+    // Shows whether a keyboard is connected on the USB status button ("sysbtn_usb.png" when
+    // connected, "sysbtn_usb_none.png" when not).
+    virtual void ShowUsbConnected(bool connected) = 0;
+
+    // Marks entry 0..2 of the device list as the current one.
+    virtual void MarkDeviceListEntry(int entry) = 0;
+
     // ---- Keyboard view: key labels and key colours ----
 
     // Sets the label shown on a key (an empty label shows the key's own print).

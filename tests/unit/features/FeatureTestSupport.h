@@ -65,6 +65,8 @@ public:
         userLights = items;
         userLightSelection = selectedIndex;
     }
+    void ShowUsbConnected(bool connected) override { usbConnected = connected; }
+    void MarkDeviceListEntry(int entry) override { deviceListEntry = entry; }
 
     std::vector<int> messages;
     std::vector<std::wstring> boxes;
@@ -77,6 +79,8 @@ public:
     std::optional<int> selectedEffect = -999;  // -999: never told
     std::vector<UserLightListItem> userLights;
     int userLightSelection = -2;  // -2: never told
+    std::optional<bool> usbConnected;
+    std::optional<int> deviceListEntry;
 
 private:
     std::vector<int> keys_;
