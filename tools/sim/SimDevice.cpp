@@ -33,6 +33,9 @@ SimDevice::SimDevice(int index, SimIdentity identity)
     } else {
         interfaces_.push_back({1, &LongConfigurationDescriptor(), kLongWire, true});
     }
+    if (identity_.family == Family::Rgb) {
+        library_ = std::make_unique<SimTarnexio>(identity_.model);
+    }
 }
 
 const SimInterface* SimDevice::FindInterface(int usbInterface) const {
@@ -64,6 +67,9 @@ TransferResult SimDevice::SetFeature(int usbInterface, const std::vector<std::ui
     if (report[0] != kLongReportId) {
         return {false, "Invalid argument: report id " + std::to_string(report[0]), {}};
     }
+    if (library_ && library_->Receive(report)) {
+        return {true, {}, {}};
+    }
     LongBlock block;
     std::copy(report.begin(), report.end(), block.begin());
     if (report[1] & kReadBit) {
@@ -88,6 +94,11 @@ TransferResult SimDevice::GetFeature(int usbInterface, const std::vector<std::ui
     }
     if (iface->featureLength == kShortWire) {
         return ShortAnswer();
+    }
+    if (library_ && request[0] == kLongReportId) {
+        // The RGB keyboards answer every read with the answer to the library's last request.
+        const tarnexio::wire::Frame answer = library_->TakeAnswer();
+        return {true, {}, std::vector<std::uint8_t>(answer.begin(), answer.end())};
     }
     return LongAnswer(request);
 }

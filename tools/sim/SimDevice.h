@@ -13,9 +13,12 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "SimTarnexio.h"
 
 namespace vekora::sim {
 
@@ -89,6 +92,9 @@ public:
     // Counts one received feature report; true when the device is now to be unplugged.
     bool CountTransferForUnplug();
 
+    // The device library's protocol (RGB keyboards only; null for the other families).
+    SimTarnexio* Library() { return library_.get(); }
+
 private:
     TransferResult ShortAnswer();
     TransferResult LongAnswer(const std::vector<std::uint8_t>& request);
@@ -99,6 +105,7 @@ private:
     SimFaults faults_;
     SimDeviceState state_;
     std::deque<std::vector<std::uint8_t>> inputs_;
+    std::unique_ptr<SimTarnexio> library_;
 };
 
 }  // namespace vekora::sim

@@ -371,6 +371,11 @@ std::vector<std::string> SimServer::Control(const std::vector<std::string>& w,
             f.notReadyAnswers = 0;
             f.errorAnswers = 0;
             f.reportsUntilUnplug = -1;
+            if (d->Library()) {
+                d->Library()->RefuseRequests(0);
+            }
+        } else if ((kind == "refuse-once" || kind == "refuse-always") && d->Library()) {
+            d->Library()->RefuseRequests(kind == "refuse-once" ? 1 : -1);
         } else if (kind == "ff-once") {
             f.notReadyAnswers = 1;
         } else if (kind == "ff-always") {
@@ -395,6 +400,19 @@ std::vector<std::string> SimServer::Control(const std::vector<std::string>& w,
             d->Faults().reportsUntilUnplug = static_cast<int>(*n);
         }
         return {"ok"};
+    }
+    if (cmd == "library-profile" && w.size() == 3) {
+        const auto p = ParseLong(w[2], 10);
+        if (!d->Library() || !p || !d->Library()->ChangeProfileOnKeyboard(static_cast<int>(*p))) {
+            return {Err("usage: library-profile DEV 1..5 (RGB keyboards)")};
+        }
+        return {"ok"};
+    }
+    if (cmd == "library-state" && w.size() == 2) {
+        if (!d->Library()) {
+            return {Err("keyboard " + w[1] + " has no device-library state")};
+        }
+        return {"ok " + d->Library()->StateJson()};
     }
     if (cmd == "input" && w.size() == 3) {
         const auto bytes = HexDecode(w[2]);

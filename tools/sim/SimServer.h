@@ -6,9 +6,14 @@
 //   plug-product CODE VID PID NAME... plug a keyboard shaped like model CODE with other ids and
 //                                     product string NAME (spaces allowed)     → ok <dev>
 //   unplug DEV                        remove keyboard DEV
-//   fault DEV none|ff-once|ff-always|error-once|error-always
+//   fault DEV none|ff-once|ff-always|error-once|error-always|refuse-once|refuse-always
 //                                     short answers: status 0xFF ("not ready") or an error
-//                                     answer (0x04, 0xF5), once or until cleared
+//                                     answer (0x04, 0xF5), once or until cleared; RGB
+//                                     keyboards: device-library requests refused (status 0x04)
+//   library-profile DEV P             RGB keyboards: the user selects profile P (1..5) on the
+//                                     keyboard (table byte 30)
+//   library-state DEV                 RGB keyboards: "ok " and one JSON object with what the
+//                                     device library wrote (tarnexio/PROTOCOL.md)
 //   unplug-after DEV N                the keyboard disappears once it has received N more
 //                                     feature reports (N = 0: now)
 //   input DEV HEX                     queue an input report (report id first) on the
