@@ -108,6 +108,18 @@ TEST_P(RgbUploads, KeyMapOfAProfileIsWhatTheKeyboardHolds) {
     }
 }
 
+TEST_P(RgbUploads, DefaultKeyMapsOfTheFourOnBoardProfiles) {
+    testing::ClearTarnexioLog();
+    const auto start = std::chrono::steady_clock::now();
+    uploads_.UploadDefaultKeyMaps(Model());
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(400));
+    const DeviceKeyMap defaults = BuildDefaultDeviceKeyMap(Model());
+    const std::string hex = testing::Hex(defaults.data(), defaults.size());
+    EXPECT_EQ(JsonArray(State(), "key_maps"), (std::vector<std::string>{hex, hex, hex, hex}));
+    EXPECT_EQ(testing::LoggedCalls(),
+              (std::vector<std::string>{"SetKey", "SetKey", "SetKey", "SetKey"}));
+}
+
 TEST_P(RgbUploads, ProfileFiveSendsNoKeyMapUserLightOrMacros) {
     testing::ClearTarnexioLog();
     EXPECT_EQ(uploads_.UploadKeyMap(Model(), 5, {Assign(5, key::A, 607, 1)}, {}), -1);
