@@ -31,7 +31,7 @@ static_assert(kLightRecordBytes == wire::kLightBytes);
 static_assert(vekora::kDeviceKeyMapSize == static_cast<int>(wire::kKeyMapBytes));
 static_assert(vekora::kDeviceColourMapSize == static_cast<int>(wire::kColourMapBytes));
 static_assert(vekora::kDeviceTableSize == static_cast<int>(wire::kTableBytes));
-static_assert(vekora::kMusicFrameSize == static_cast<int>(wire::kMusicFrameBytes));
+static_assert(vekora::kDeviceMusicFrameSize == static_cast<int>(wire::kMusicFrameBytes));
 static_assert(vekora::kKeyActionSize == static_cast<int>(wire::kStepBytes));
 
 long long Address(const void* p) {
@@ -315,7 +315,7 @@ TARNEXIO_EXPORT int SetMacro(void* handle) {
 TARNEXIO_EXPORT int SendMusicData(void* handle, const std::uint8_t* frame, int length) {
     tarnexio::LogCall("SendMusicData", {length}, frame,
                       frame && length > 0 ? static_cast<std::size_t>(length) : 0);
-    if (!frame || length != vekora::kMusicFrameSize) {
+    if (!frame || length != vekora::kDeviceMusicFrameSize) {
         return 0;
     }
     return Send(handle, wire::Command::MusicFrame, 0, {frame, wire::kMusicFrameBytes});

@@ -42,8 +42,8 @@ public:
     virtual void UploadMacros(UploadFamily family) = 0;
     // Tells the keyboard which profile is current (the long-report keyboards number profile 5
     // as 0; the device library takes profile - 1). The long-report family answers with the
-    // effect byte of the keyboard's light block (the stored effect is that value plus 1); the
-    // other families answer nothing.
+    // effect byte of the keyboard's light block, which is stored as the profile's effect as it
+    // is (it holds the effect id as written); the other families answer nothing.
     virtual std::optional<int> SelectProfileOnDevice(UploadFamily family, int profile) = 0;
 };
 

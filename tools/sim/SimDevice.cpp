@@ -33,7 +33,9 @@ SimDevice::SimDevice(int index, SimIdentity identity)
     } else {
         interfaces_.push_back({1, &LongConfigurationDescriptor(), kLongWire, true});
     }
-    if (identity_.family == Family::Rgb) {
+    if (identity_.family != Family::Rgb) {
+        keyboard_.emplace(identity_.model, identity_.family == Family::Long);
+    } else {
         library_ = std::make_unique<SimTarnexio>(identity_.model);
     }
 }
@@ -62,6 +64,9 @@ TransferResult SimDevice::SetFeature(int usbInterface, const std::vector<std::ui
             return {false, "Invalid argument: report id " + std::to_string(report[0]), {}};
         }
         state_.lastShortRequest = report;
+        if (keyboard_) {
+            keyboard_->OnShortReport(report);
+        }
         return {true, {}, {}};
     }
     if (report[0] != kLongReportId) {
@@ -77,6 +82,9 @@ TransferResult SimDevice::SetFeature(int usbInterface, const std::vector<std::ui
     } else {
         state_.longBlocks[report[1]] = block;
         state_.pendingLongRead.reset();
+        if (keyboard_) {
+            keyboard_->OnLongWrite(report);
+        }
     }
     return {true, {}, {}};
 }
@@ -127,6 +135,9 @@ TransferResult SimDevice::ShortAnswer() {
         answer[kStatusByte] = 0xFF;
     } else {
         answer[kStatusByte] = 0x01;
+        if (keyboard_) {
+            keyboard_->ShapeShortAnswer(answer);
+        }
     }
     return {true, {}, std::move(answer)};
 }
@@ -139,6 +150,10 @@ TransferResult SimDevice::LongAnswer(const std::vector<std::uint8_t>& request) {
     if (state_.pendingLongRead) {
         const LongBlock& read = *state_.pendingLongRead;
         const std::uint8_t command = read[1];
+        if (keyboard_) {
+            state_.pendingLongRead.reset();
+            return {true, {}, keyboard_->AnswerLongRead(command)};
+        }
         const auto stored = state_.longBlocks.find(static_cast<std::uint8_t>(command & ~kReadBit));
         if (stored != state_.longBlocks.end()) {
             answer.assign(stored->second.begin(), stored->second.end());

@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "SimKeyboardState.h"
 #include "SimTarnexio.h"
 
 namespace vekora::sim {
@@ -87,6 +88,9 @@ public:
     std::optional<std::vector<std::uint8_t>> TakeInput();
 
     SimFaults& Faults() { return faults_; }
+    // The on-board settings of an own-report keyboard (short and long family); null for the
+    // keyboards driven through the device library.
+    SimKeyboardState* Keyboard() { return keyboard_ ? &*keyboard_ : nullptr; }
     SimDeviceState& State() { return state_; }
 
     // Counts one received feature report; true when the device is now to be unplugged.
@@ -104,6 +108,7 @@ private:
     std::vector<SimInterface> interfaces_;
     SimFaults faults_;
     SimDeviceState state_;
+    std::optional<SimKeyboardState> keyboard_;
     std::deque<std::vector<std::uint8_t>> inputs_;
     std::unique_ptr<SimTarnexio> library_;
 };

@@ -401,18 +401,9 @@ std::vector<std::string> SimServer::Control(const std::vector<std::string>& w,
         }
         return {"ok"};
     }
-    if (cmd == "library-profile" && w.size() == 3) {
-        const auto p = ParseLong(w[2], 10);
-        if (!d->Library() || !p || !d->Library()->ChangeProfileOnKeyboard(static_cast<int>(*p))) {
-            return {Err("usage: library-profile DEV 1..5 (RGB keyboards)")};
-        }
-        return {"ok"};
-    }
-    if (cmd == "library-state" && w.size() == 2) {
-        if (!d->Library()) {
-            return {Err("keyboard " + w[1] + " has no device-library state")};
-        }
-        return {"ok " + d->Library()->StateJson()};
+    if (cmd == "state" || cmd == "keyboard-profile" || cmd == "keyboard-light" ||
+        cmd == "battery") {
+        return KeyboardCommand(*d, w);
     }
     if (cmd == "input" && w.size() == 3) {
         const auto bytes = HexDecode(w[2]);
@@ -423,6 +414,58 @@ std::vector<std::string> SimServer::Control(const std::vector<std::string>& w,
         return {"ok"};
     }
     return {Err("unknown control command: " + rawLine)};
+}
+
+std::vector<std::string> SimServer::KeyboardCommand(SimDevice& d,
+                                                    const std::vector<std::string>& w) {
+    if (SimTarnexio* library = d.Library()) {
+        return LibraryCommand(*library, w);
+    }
+    SimKeyboardState* keyboard = d.Keyboard();
+    if (!keyboard) {
+        return {Err("the keyboard has no own-report settings")};
+    }
+    if (w[0] == "state") {
+        return {"ok " + keyboard->ToJson()};
+    }
+    const auto value = w.size() == 3 ? ParseLong(w[2], 10) : std::nullopt;
+    if (!value) {
+        return {Err("usage: " + w[0] + " DEV N")};
+    }
+    std::optional<std::vector<std::uint8_t>> report;
+    if (w[0] == "keyboard-profile") {
+        if (*value < 1 || *value > 5) {
+            return {Err("a profile is 1..5")};
+        }
+        report = keyboard->ChangeProfileByKeyboard(static_cast<int>(*value));
+    } else if (w[0] == "keyboard-light") {
+        if (*value < 0 || *value > 255) {
+            return {Err("a light mode is 0..255")};
+        }
+        report = keyboard->ChangeLightModeByKeyboard(static_cast<int>(*value));
+    } else {
+        keyboard->SetBattery(static_cast<int>(std::clamp<long>(*value, 0, 100)));
+    }
+    if (report) {
+        d.QueueInput(*report);
+    }
+    return {"ok"};
+}
+
+// The RGB keyboards keep what the device library writes (tools/sim/SimTarnexio.h).
+std::vector<std::string> SimServer::LibraryCommand(SimTarnexio& library,
+                                                   const std::vector<std::string>& w) {
+    if (w[0] == "state") {
+        return {"ok " + library.StateJson()};
+    }
+    if (w[0] == "keyboard-profile") {
+        const auto value = w.size() == 3 ? ParseLong(w[2], 10) : std::nullopt;
+        if (!value || !library.ChangeProfileOnKeyboard(static_cast<int>(*value))) {
+            return {Err("usage: keyboard-profile DEV 1..5")};
+        }
+        return {"ok"};
+    }
+    return {Err(w[0] + " is not available on a keyboard driven through the device library")};
 }
 
 }  // namespace vekora::sim

@@ -10,14 +10,19 @@
 //                                     short answers: status 0xFF ("not ready") or an error
 //                                     answer (0x04, 0xF5), once or until cleared; RGB
 //                                     keyboards: device-library requests refused (status 0x04)
-//   library-profile DEV P             RGB keyboards: the user selects profile P (1..5) on the
-//                                     keyboard (table byte 30)
-//   library-state DEV                 RGB keyboards: "ok " and one JSON object with what the
-//                                     device library wrote (tarnexio/PROTOCOL.md)
 //   unplug-after DEV N                the keyboard disappears once it has received N more
 //                                     feature reports (N = 0: now)
 //   input DEV HEX                     queue an input report (report id first) on the
 //                                     notification collection
+//   state DEV                         the own-report keyboard's settings as one JSON object
+//                                     (profiles, key maps, light modes, user lights or on/off
+//                                     maps, macro area, music frame, battery); RGB keyboards:
+//                                     what the device library wrote (SimTarnexio.h)
+//   keyboard-profile DEV P            the user switches to profile P on the keyboard itself
+//                                     (long family: the 0x03, 0x08 input report follows; RGB
+//                                     keyboards: table byte 30)
+//   keyboard-light DEV M              the user switches the light mode on the keyboard
+//   battery DEV N                     the battery level the keyboard reports (0..100)
 //   list                              one line per keyboard: "<dev> <model> <vid> <pid> <name>"
 //   quit                              stop the simulator
 // DEV is the device index the log uses: plug order from 0, never reused.
@@ -68,6 +73,9 @@ private:
     std::optional<int> Plug(SimIdentity identity);
     void Unplug(int device);
     void Notify(const char* event, const SimDevice& device);
+    std::vector<std::string> KeyboardCommand(SimDevice& device, const std::vector<std::string>& w);
+    std::vector<std::string> LibraryCommand(SimTarnexio& library,
+                                            const std::vector<std::string>& w);
     SimDevice* Device(int index);
     std::string NodePath(int device, int usbInterface) const;
 

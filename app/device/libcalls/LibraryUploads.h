@@ -15,7 +15,6 @@
 
 #include "device/DeviceModel.h"
 #include "device/libformats/LibraryBuffers.h"
-#include "features/music/MusicFrame.h"
 #include "store/Records.h"
 
 namespace vekora {
@@ -69,7 +68,7 @@ public:
     void UploadMacros(int profile, const std::vector<LibraryMacro>& macros);
 
     // One music frame of the view's colours.
-    void SendMusicFrame(DeviceModel model, std::span<const MusicKeyColour> keys);
+    void SendMusicFrame(DeviceModel model, std::span<const ViewKeyColour> keys);
 
     // The profile the keyboard's table names (byte 30 + 1, 1..5); nothing when not read.
     std::optional<int> ReadProfile();

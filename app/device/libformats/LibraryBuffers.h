@@ -34,4 +34,10 @@ static_assert(sizeof(DeviceColourMap) == 504);
 static_assert(sizeof(DeviceTable) == 128);
 static_assert(sizeof(LightSettingsValues) == 40);
 
+// A key of the keyboard view with the colour it shows (0x00BBGGRR), for music frames.
+struct ViewKeyColour {
+    int keyCode = 0;
+    std::uint32_t colour = 0;
+};
+
 }  // namespace vekora

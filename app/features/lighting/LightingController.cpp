@@ -77,9 +77,11 @@ void LightingController::ShowProfileEffect(int profile) {
 
 void LightingController::LoadProfileLighting(int profile) {
     if (IsLongReportModel(session_.model)) {
+        // The keyboard reports the light mode as it was written into its light block (as the
+        // synchronisation reads it too), so it is stored unchanged.
         if (const auto effectByte =
                 uploads_.SelectProfileOnDevice(UploadFamily::LongReports, profile)) {
-            db_.SetConfigInt(profile, kLightModeKey, *effectByte + 1);
+            db_.SetConfigInt(profile, kLightModeKey, *effectByte);
         }
     } else if (IsLibraryModel(session_.model)) {
         uploads_.SelectProfileOnDevice(UploadFamily::DeviceLibrary, profile);

@@ -1,4 +1,4 @@
-// Reading the simulator's device-library state (`library-state DEV`) and the library's call
+// Reading the simulator's device-library state (`state DEV`) and the library's call
 // log in the RGB integration tests.
 #pragma once
 

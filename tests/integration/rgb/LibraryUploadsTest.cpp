@@ -67,7 +67,7 @@ protected:
     DeviceModel Model() const { return DeviceModelFromCode(GetParam()); }
 
     std::string State() {
-        const std::string answer = sim_.Ctl("library-state 0");
+        const std::string answer = sim_.Ctl("state 0");
         EXPECT_EQ(answer.rfind("ok {", 0), 0u) << answer;
         return answer.size() > 3 ? answer.substr(3) : std::string();
     }
@@ -145,7 +145,7 @@ TEST_P(RgbUploads, ProfileSelectionAndGameModeChangeOnlyTheirTableBytes) {
     EXPECT_EQ(table.substr(60, 2), "04");                              // byte 30
     EXPECT_EQ(table.substr(0, 4), GetParam() == 9 ? "0157" : "0162");  // kept as read
     EXPECT_EQ(uploads_.ReadProfile(), 5);
-    ASSERT_EQ(sim_.Ctl("library-profile 0 2"), "ok");
+    ASSERT_EQ(sim_.Ctl("keyboard-profile 0 2"), "ok");
     EXPECT_EQ(uploads_.ReadProfile(), 2);
     const auto calls = testing::LoggedCalls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), "GetTable"), 4);
@@ -206,7 +206,7 @@ TEST_P(RgbUploads, MacrosArriveAsStepRecordsWithTheirLastEvent) {
 }
 
 TEST_P(RgbUploads, MusicFrames) {
-    const std::vector<MusicKeyColour> keys = {{key::A, 0x00FF00}, {key::Esc, 0x0000FF}};
+    const std::vector<ViewKeyColour> keys = {{key::A, 0x00FF00}, {key::Esc, 0x0000FF}};
     uploads_.SendMusicFrame(Model(), keys);
     uploads_.SendMusicFrame(Model(), keys);
     const std::string state = State();

@@ -141,8 +141,8 @@ TEST_F(LightingTest, LoadingProfileLightingOnModelSevenTakesTheKeyboardsEffect) 
     uploads_.calls.clear();
     view_.labels.clear();
     lighting_.LoadProfileLighting(1);
-    EXPECT_EQ(Config(1, "lightmode"), "5");
-    EXPECT_EQ(view_.selectedEffect, 5);
+    EXPECT_EQ(Config(1, "lightmode"), "4");
+    EXPECT_EQ(view_.selectedEffect, 4);
     EXPECT_EQ(view_.labels[4], L"Fn");
     EXPECT_EQ(uploads_.calls, (std::vector<std::string>{"select long p1"}));
 }
