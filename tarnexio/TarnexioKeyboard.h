@@ -1,6 +1,7 @@
 // Finding and holding the RGB keyboard the library drives.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,6 +16,7 @@ enum class Board { K87, K98 };
 struct Keyboard {
     Board board = Board::K87;
     std::unique_ptr<vekora::HidHandle> hid;
+    std::uint8_t sequence = 0;  // of the last request (PROTOCOL.md)
 };
 
 // The board an open code names. A code is 30 lower-case hexadecimal digits spelling

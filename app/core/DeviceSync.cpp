@@ -376,6 +376,11 @@ void DeviceSync::ResetAllProfiles() {
             view_.ShowProfile(1);
             link_.Pause(kResetStepPauseMs);
             ShowProfileState(1);
+            // These keyboards have no factory reset: profile A is selected on the keyboard too,
+            // or the next synchronisation would bring back the profile it still had.
+            if (library_ != nullptr) {
+                library_->SelectProfile(1);
+            }
             link_.Pause(kResetStepPauseMs);
             if (library_ != nullptr) {
                 library_->SendDefaultKeyMaps();
@@ -471,7 +476,7 @@ void DeviceSync::SyncFromKeyboard() {
             }
             break;
         case SyncFamily::Library:
-            if (library_ != nullptr && state_.windowVisible) {
+            if (library_ != nullptr && view_.WindowShown()) {
                 auto profile = library_->ReadProfile();
                 if (profile && IsProfile(*profile) && *profile != state_.profile) {
                     AdoptProfile(*profile);

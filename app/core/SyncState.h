@@ -26,7 +26,6 @@ struct SyncState {
     bool musicRunning = false;
     bool colourPreview = false;  // the lighting page shows the built-in list's live preview
     bool revisionFlag = false;
-    bool windowVisible = true;  // the device library polls only while the window is shown
     std::optional<std::int64_t> lastSyncMs;  // time of the last synchronisation, if any
 };
 

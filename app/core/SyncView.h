@@ -28,6 +28,10 @@ public:
     virtual std::vector<int> ViewKeys() const = 0;
     // The current colour of every view key (music frames).
     virtual std::vector<KeyLight> ViewColours() const = 0;
+    // True while the window is shown and not minimised: the device library's keyboards are
+    // asked for their profile only then. A view without a window (the command-line tool)
+    // answers true.
+    virtual bool WindowShown() const = 0;
 };
 
 }  // namespace vekora

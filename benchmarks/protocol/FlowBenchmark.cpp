@@ -36,6 +36,7 @@ public:
     std::vector<KeyLight> ViewColours() const override {
         return {{4, 0x0000FF}, {5, 0x00FF00}, {6, 0xFF0000}, {41, 0}};
     }
+    bool WindowShown() const override { return true; }
 };
 
 class FixedSettings : public ProfileSettings {

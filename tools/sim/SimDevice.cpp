@@ -35,6 +35,8 @@ SimDevice::SimDevice(int index, SimIdentity identity)
     }
     if (identity_.family != Family::Rgb) {
         keyboard_.emplace(identity_.model, identity_.family == Family::Long);
+    } else {
+        library_ = std::make_unique<SimTarnexio>(identity_.model);
     }
 }
 
@@ -70,6 +72,9 @@ TransferResult SimDevice::SetFeature(int usbInterface, const std::vector<std::ui
     if (report[0] != kLongReportId) {
         return {false, "Invalid argument: report id " + std::to_string(report[0]), {}};
     }
+    if (library_ && library_->Receive(report)) {
+        return {true, {}, {}};
+    }
     LongBlock block;
     std::copy(report.begin(), report.end(), block.begin());
     if (report[1] & kReadBit) {
@@ -97,6 +102,11 @@ TransferResult SimDevice::GetFeature(int usbInterface, const std::vector<std::ui
     }
     if (iface->featureLength == kShortWire) {
         return ShortAnswer();
+    }
+    if (library_ && request[0] == kLongReportId) {
+        // The RGB keyboards answer every read with the answer to the library's last request.
+        const tarnexio::wire::Frame answer = library_->TakeAnswer();
+        return {true, {}, std::vector<std::uint8_t>(answer.begin(), answer.end())};
     }
     return LongAnswer(request);
 }

@@ -13,11 +13,13 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "SimKeyboardState.h"
+#include "SimTarnexio.h"
 
 namespace vekora::sim {
 
@@ -94,6 +96,9 @@ public:
     // Counts one received feature report; true when the device is now to be unplugged.
     bool CountTransferForUnplug();
 
+    // The device library's protocol (RGB keyboards only; null for the other families).
+    SimTarnexio* Library() { return library_.get(); }
+
 private:
     TransferResult ShortAnswer();
     TransferResult LongAnswer(const std::vector<std::uint8_t>& request);
@@ -105,6 +110,7 @@ private:
     SimDeviceState state_;
     std::optional<SimKeyboardState> keyboard_;
     std::deque<std::vector<std::uint8_t>> inputs_;
+    std::unique_ptr<SimTarnexio> library_;
 };
 
 }  // namespace vekora::sim

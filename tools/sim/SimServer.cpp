@@ -371,6 +371,11 @@ std::vector<std::string> SimServer::Control(const std::vector<std::string>& w,
             f.notReadyAnswers = 0;
             f.errorAnswers = 0;
             f.reportsUntilUnplug = -1;
+            if (d->Library()) {
+                d->Library()->RefuseRequests(0);
+            }
+        } else if ((kind == "refuse-once" || kind == "refuse-always") && d->Library()) {
+            d->Library()->RefuseRequests(kind == "refuse-once" ? 1 : -1);
         } else if (kind == "ff-once") {
             f.notReadyAnswers = 1;
         } else if (kind == "ff-always") {
@@ -413,6 +418,9 @@ std::vector<std::string> SimServer::Control(const std::vector<std::string>& w,
 
 std::vector<std::string> SimServer::KeyboardCommand(SimDevice& d,
                                                     const std::vector<std::string>& w) {
+    if (SimTarnexio* library = d.Library()) {
+        return LibraryCommand(*library, w);
+    }
     SimKeyboardState* keyboard = d.Keyboard();
     if (!keyboard) {
         return {Err("the keyboard has no own-report settings")};
@@ -442,6 +450,22 @@ std::vector<std::string> SimServer::KeyboardCommand(SimDevice& d,
         d.QueueInput(*report);
     }
     return {"ok"};
+}
+
+// The RGB keyboards keep what the device library writes (tools/sim/SimTarnexio.h).
+std::vector<std::string> SimServer::LibraryCommand(SimTarnexio& library,
+                                                   const std::vector<std::string>& w) {
+    if (w[0] == "state") {
+        return {"ok " + library.StateJson()};
+    }
+    if (w[0] == "keyboard-profile") {
+        const auto value = w.size() == 3 ? ParseLong(w[2], 10) : std::nullopt;
+        if (!value || !library.ChangeProfileOnKeyboard(static_cast<int>(*value))) {
+            return {Err("usage: keyboard-profile DEV 1..5")};
+        }
+        return {"ok"};
+    }
+    return {Err(w[0] + " is not available on a keyboard driven through the device library")};
 }
 
 }  // namespace vekora::sim

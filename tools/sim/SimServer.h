@@ -6,18 +6,21 @@
 //   plug-product CODE VID PID NAME... plug a keyboard shaped like model CODE with other ids and
 //                                     product string NAME (spaces allowed)     → ok <dev>
 //   unplug DEV                        remove keyboard DEV
-//   fault DEV none|ff-once|ff-always|error-once|error-always
+//   fault DEV none|ff-once|ff-always|error-once|error-always|refuse-once|refuse-always
 //                                     short answers: status 0xFF ("not ready") or an error
-//                                     answer (0x04, 0xF5), once or until cleared
+//                                     answer (0x04, 0xF5), once or until cleared; RGB
+//                                     keyboards: device-library requests refused (status 0x04)
 //   unplug-after DEV N                the keyboard disappears once it has received N more
 //                                     feature reports (N = 0: now)
 //   input DEV HEX                     queue an input report (report id first) on the
 //                                     notification collection
 //   state DEV                         the own-report keyboard's settings as one JSON object
 //                                     (profiles, key maps, light modes, user lights or on/off
-//                                     maps, macro area, music frame, battery)
+//                                     maps, macro area, music frame, battery); RGB keyboards:
+//                                     what the device library wrote (SimTarnexio.h)
 //   keyboard-profile DEV P            the user switches to profile P on the keyboard itself
-//                                     (long family: the 0x03, 0x08 input report follows)
+//                                     (long family: the 0x03, 0x08 input report follows; RGB
+//                                     keyboards: table byte 30)
 //   keyboard-light DEV M              the user switches the light mode on the keyboard
 //   battery DEV N                     the battery level the keyboard reports (0..100)
 //   list                              one line per keyboard: "<dev> <model> <vid> <pid> <name>"
@@ -71,6 +74,8 @@ private:
     void Unplug(int device);
     void Notify(const char* event, const SimDevice& device);
     std::vector<std::string> KeyboardCommand(SimDevice& device, const std::vector<std::string>& w);
+    std::vector<std::string> LibraryCommand(SimTarnexio& library,
+                                            const std::vector<std::string>& w);
     SimDevice* Device(int index);
     std::string NodePath(int device, int usbInterface) const;
 

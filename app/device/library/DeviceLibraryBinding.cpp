@@ -120,6 +120,7 @@ bool DeviceLibraryBinding::Load() {
 bool DeviceLibraryBinding::Open(std::uint16_t /*vendorId*/, std::uint16_t /*productId*/,
                                 const std::wstring& openCode, void* window) {
     window_ = window;
+    openCode_ = openCode;
     if (device_) {
         return opened_;
     }
@@ -149,7 +150,11 @@ bool DeviceLibraryBinding::Reopen() {
     device_ = nullptr;
     opened_ = false;
     clock_.SleepFor(kReopenPauseMs);
-    const std::wstring code(OpenCode(DeviceModel::K87Rgb));
+    // The code of the keyboard that was opened, so that a 98-key keyboard is re-opened as
+    // itself (and, with both models plugged in, the same keyboard comes back); the 87-key code
+    // when nothing was opened yet.
+    const std::wstring code =
+        openCode_.empty() ? std::wstring(OpenCode(DeviceModel::K87Rgb)) : openCode_;
     std::uint32_t out = 0;
     device_ = fn_.OpenDevice(code.c_str(), window_, 0, &out);
     if (!device_) {

@@ -50,8 +50,8 @@ public:
               void* window);
 
     // After a failing library call: CloseDevice(handle) when one is held, a 1000 ms pause, and
-    // OpenDevice with the 87-key RGB open code and the stored window (whatever model is
-    // connected); with a handle, SetMultiBoard(handle).
+    // OpenDevice with the open code of the last Open (the 87-key RGB code when there was none)
+    // and the stored window; with a handle, SetMultiBoard(handle).
     bool Reopen();
 
     // 1 when the library returned non-zero, -2 when it returned zero, -1 when the library is
@@ -101,6 +101,7 @@ private:
     Clock& clock_;
     AppView* view_ = nullptr;
     void* window_ = nullptr;
+    std::wstring openCode_;
     bool opened_ = false;
     void* library_ = nullptr;
     void* device_ = nullptr;

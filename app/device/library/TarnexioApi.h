@@ -48,7 +48,7 @@ inline constexpr int kLightRecordInts = 10;
 inline constexpr int kDeviceTableSize = 128;
 inline constexpr int kDeviceKeyMapSize = 504;
 inline constexpr int kDeviceColourMapSize = 504;
-inline constexpr int kMusicFrameSize = 378;
+inline constexpr int kDeviceMusicFrameSize = 378;
 inline constexpr int kKeyActionSize = 6;
 
 }  // namespace vekora

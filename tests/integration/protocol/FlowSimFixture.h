@@ -44,6 +44,8 @@ public:
     void ShowKeyColours(const std::vector<KeyLight>&) override {}
     std::vector<int> ViewKeys() const override { return {4, 5, 41}; }
     std::vector<KeyLight> ViewColours() const override { return colours; }
+    bool WindowShown() const override { return shown; }
+    bool shown = true;
 };
 
 class MemorySettings : public ProfileSettings {

@@ -28,6 +28,8 @@ public:
     void ShowKeyColours(const std::vector<KeyLight>& c) override { previewed = c; }
     std::vector<int> ViewKeys() const override { return {4, 5, 41}; }
     std::vector<KeyLight> ViewColours() const override { return colours; }
+    bool WindowShown() const override { return shown; }
+    bool shown = true;
 };
 
 class MemoryProfileSettings : public ProfileSettings {
