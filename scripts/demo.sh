@@ -57,9 +57,63 @@ step() {
     "$ctl" "$@"
 }
 
-# The simulated keyboard's state, one field a line: numbers as they are, byte areas as their
-# size, how many bytes are set and the first set bytes. Empty areas are left out; '*' marks
-# what changed since the keyboard's previous print.
+# The simulated keyboard's state (vekora-kbd-sim's "state DEV" JSON), one field a line:
+# short values as they are, byte areas as their size, how many bytes are set and the first
+# set bytes; lists element by element. Empty areas are left out; '*' marks what changed since
+# the keyboard's previous print.
+summarise_state() {
+    awk '
+    # Splits the members (object) or elements (array) of the JSON text `s` at depth 1.
+    function split_top(s, parts,    n, depth, instr, i, c, start) {
+        n = 0; depth = 0; instr = 0; start = 2
+        for (i = 1; i <= length(s); i++) {
+            c = substr(s, i, 1)
+            if (instr) { if (c == "\\") i++; else if (c == "\"") instr = 0; continue }
+            if (c == "\"") instr = 1
+            else if (c == "{" || c == "[") depth++
+            else if (c == "}" || c == "]") {
+                depth--
+                if (depth == 0) { parts[++n] = trim(substr(s, start, i - start)) }
+            } else if (c == "," && depth == 1) { parts[++n] = trim(substr(s, start, i - start)); start = i + 1 }
+        }
+        if (n == 1 && parts[1] == "") n = 0
+        return n
+    }
+    function trim(t) { sub(/^[ \t]+/, "", t); sub(/[ \t]+$/, "", t); return t }
+    # "" for an empty area, else a short description.
+    function describe(v,    body, set, first, i, n, parts, out, d, k) {
+        if (v ~ /^"[0-9a-f]+"$/ && length(v) >= 10) {
+            v = substr(v, 2, length(v) - 2); body = v; sub(/aa55$/, "", body)
+            set = 0; first = -1
+            for (i = 1; i <= length(body); i += 2)
+                if (substr(body, i, 2) != "00") { set++; if (first < 0) first = (i - 1) / 2 }
+            if (set == 0) return ""
+            return sprintf("%d bytes, %d set from byte %d: %s", length(v) / 2, set, first,
+                           substr(v, first * 2 + 1, 24))
+        }
+        if (v == "null" || v == "\"\"") return ""
+        if (length(v) <= 60) return v
+        if (substr(v, 1, 1) == "[") {
+            n = split_top(v, parts); out = ""; k = 0
+            for (i = 1; i <= n; i++) {
+                d = describe(parts[i])
+                if (d != "") { out = out sprintf("\n      [%d] %s", i, d); k++ }
+            }
+            return k ? sprintf("%d of %d set:%s", k, n, out) : ""
+        }
+        return substr(v, 1, 57) "..."
+    }
+    {
+        n = split_top($0, members)
+        for (m = 1; m <= n; m++) {
+            colon = index(members[m], ":")
+            key = substr(members[m], 1, colon - 1); gsub(/"/, "", key)
+            d = describe(trim(substr(members[m], colon + 1)))
+            if (d != "") printf "%-14s %s\n", key, d
+        }
+    }'
+}
+
 state() {
     local dev=$1 now="$work/state-$1.now" before="$work/state-$1.before"
     local answer
@@ -68,24 +122,7 @@ state() {
         echo "    (keyboard $dev: ${answer#err })"
         return
     fi
-    echo "${answer#ok }" | tr -d '{}' | sed 's/, "/\n"/g' | awk -F': ' '
-        {
-            key = $1; value = $2; gsub(/"/, "", key); gsub(/"/, "", value)
-            if (value == "") next
-            if (value ~ /^[0-9a-f]+$/ && length(value) >= 8) {
-                # A byte area; the end mark aa 55 alone does not make it set.
-                body = value; sub(/aa55$/, "", body)
-                set = 0; first = -1
-                for (i = 1; i <= length(body); i += 2) {
-                    if (substr(body, i, 2) != "00") { set++; if (first < 0) first = (i - 1) / 2 }
-                }
-                if (set == 0) next
-                printf "%-16s %4d bytes, %3d set from byte %-4d %s\n", key, length(value) / 2,
-                       set, first, substr(value, first * 2 + 1, 24)
-            } else {
-                printf "%-16s %s\n", key, value
-            }
-        }' >"$now"
+    echo "${answer#ok }" | summarise_state >"$now"
     echo "--- keyboard $dev (vekora-kbd-sim state):"
     while IFS= read -r line; do
         if [[ -f $before ]] && ! grep -qxF -- "$line" "$before"; then
@@ -116,7 +153,8 @@ state 0
 step "A macro on F5: types 'hi'" macro add Hello --times 1 --delay 0 down:h up:h delay:20 down:i up:i
 step "" key F5 macro:1
 state 0
-step "Profile switch" profile 2
+step "Profile switch: Profile B gets a key map of its own" profile 2
+step "" key Esc media:mute
 state 0
 step "Profile export" export-profile "$work/export"
 echo "--- the exported file:"

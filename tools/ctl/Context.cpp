@@ -12,11 +12,15 @@
 #include <thread>
 
 #include "TerminalSyncView.h"
+#include "core/DeviceLibrarySync.h"
 #include "core/DeviceSync.h"
 #include "core/ProfileSettings.h"
 #include "core/SyncUploads.h"
+#include "device/Clock.h"
 #include "device/ModelCatalogue.h"
 #include "device/ModelNames.h"
+#include "device/libcalls/LibraryUploads.h"
+#include "device/library/DeviceLibraryBinding.h"
 #include "device/sync/ManagerReportLink.h"
 #include "features/text/LocalText.h"
 #include "store/Folders.h"
@@ -45,12 +49,18 @@ std::filesystem::path LockFile() {
 
 struct SyncParts {
     SyncParts(TerminalView& view, ConfigDatabase& db, DeviceManager& manager, int deviceIndex)
-        : syncView(view), link(manager, deviceIndex), flows(state, db, link, syncView, settings) {}
+        : syncView(view),
+          link(manager, deviceIndex),
+          libraryUploads(DeviceLibraryBinding::Instance(), SystemClock::Instance()),
+          library(state, db, libraryUploads),
+          flows(state, db, link, syncView, settings, &library) {}
 
     SyncState state;
     FileProfileSettings settings;
     TerminalSyncView syncView;
     ManagerReportLink link;
+    LibraryUploads libraryUploads;
+    DeviceLibrarySync library;
     DeviceSync flows;
 };
 

@@ -21,6 +21,8 @@ public:
             view_.SetKeyColour(k.keyCode, k.colour);
         }
     }
+    // The keyboard's own profile is read whenever asked for (`status`).
+    bool WindowShown() const override { return true; }
     std::vector<int> ViewKeys() const override { return view_.Keys(); }
     std::vector<KeyLight> ViewColours() const override {
         std::vector<KeyLight> out;

@@ -54,6 +54,35 @@ TEST_F(CtlDevices, KeyboardUnpluggedMeansNoKeyboard) {
     EXPECT_EQ(ctl_.Run({"reset", "current"}).status, 3);
 }
 
+// The 98-key RGB keyboard is driven through the device library; its simulator keeps what the
+// library wrote.
+TEST_F(CtlDevices, RgbKeyboardTakesTheFlowsThroughTheDeviceLibrary) {
+    ASSERT_EQ(ctl_.Run({"model", "10"}).status, 0);
+    const auto state = [&] { return sim_.Ctl("state 0"); };
+    ASSERT_TRUE(Contains(state(), "\"key_maps\": [null, null, null, null]")) << state();
+
+    EXPECT_EQ(ctl_.Run({"key", "Caps", "key:ctrl+z"}).status, 0);
+    EXPECT_FALSE(Contains(state(), "\"key_maps\": [null,")) << state();
+
+    EXPECT_EQ(ctl_.Run({"light", "3"}).status, 0);
+    EXPECT_TRUE(Contains(state(), "\"light\": [3,")) << state();
+
+    EXPECT_EQ(ctl_.Run({"lock", "altf4", "on"}).status, 0);
+    EXPECT_TRUE(Contains(state(), "\"altf4\": 1}")) << state();
+
+    EXPECT_EQ(ctl_.Run({"profile", "3"}).status, 0);
+    EXPECT_TRUE(Contains(state(), "\"profile\": 3,")) << state();
+
+    EXPECT_EQ(ctl_.Run({"macro", "add", "M", "down:a", "up:a"}).status, 0);
+    EXPECT_TRUE(Contains(state(), "\"kind\": \"key_press\"")) << state();
+}
+
+TEST_F(CtlDevices, RgbKeyboardProfileChosenOnTheKeyboardShowsInStatus) {
+    ASSERT_EQ(ctl_.Run({"model", "10"}).status, 0);
+    ASSERT_EQ(sim_.Ctl("keyboard-profile 0 4"), "ok");
+    EXPECT_TRUE(Contains(ctl_.Run({"status", "--json"}).out, "\"profile\": 4,"));
+}
+
 // A 61-key RGB keyboard alone: each flow's result in the keyboard's own state.
 class CtlShortKeyboard : public ::testing::Test {
 protected:
