@@ -12,7 +12,11 @@
 #include "Commands.h"
 #include "Context.h"
 #include "HidrawSurvey.h"
+#include "device/DeviceRecords.h"
+#include "device/ModelNames.h"
+#include "device/manager/DeviceManager.h"
 #include "store/Folders.h"
+#include "store/Utf8.h"
 
 #ifndef VEKORA_SOURCE_DIR
 #define VEKORA_SOURCE_DIR ""
@@ -50,6 +54,25 @@ bool SocketAnswers(const std::string& path) {
     const bool ok = connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
     close(fd);
     return ok;
+}
+
+// The known keyboards a device scan recognises, as "model 10 K98Rgb (VEKORA K98-1980)".
+// Only looks: nothing is stored and no keyboard is opened through the device library.
+std::vector<std::string> RecognisedKeyboards() {
+    DeviceManager manager;
+    for (const SupportedDevice& s : StartupSupportedDevices()) {
+        manager.AddSupported(s.vendorId, s.productId, s.productName, s.interfaceTag);
+    }
+    manager.Scan();
+    std::vector<std::string> found;
+    for (const KnownDevice& k : StartupKnownDevices()) {
+        if (manager.FindDevice(k.vendorId, k.productId, k.productName) >= 0) {
+            found.push_back("model " + std::to_string(ToCode(k.model)) + " " +
+                            std::string(DeviceModelName(k.model)) + " (" +
+                            WideToUtf8(k.productName) + ")");
+        }
+    }
+    return found;
 }
 
 struct Finding {
@@ -136,6 +159,19 @@ int Run(Context& ctx, const CommandArgs& args) {
         }
     }
 
+    // What the scan itself makes of it.
+    std::vector<std::string> recognised;
+    // (Not below another sysfs folder: the scan looks at the real one.)
+    const bool realTree = !args.Has("--sysfs");
+    if ((simulated && usable) || (!simulated && realTree && config && configAccessible)) {
+        recognised = RecognisedKeyboards();
+        if (recognised.empty()) {
+            findings.push_back({"unknown", "the scan recognises no known keyboard among them"});
+            usable = false;
+            problem = true;
+        }
+    }
+
     // The 87- and 98-key RGB keyboards are driven through the device library beside the
     // program.
     const fs::path library = ProgramFolder() / kLibraryName;
@@ -153,8 +189,13 @@ int Run(Context& ctx, const CommandArgs& args) {
         for (const Finding& f : findings) {
             list.Push(Json::Object().Set("kind", f.kind).Set("text", f.text));
         }
+        Json keyboards = Json::Array();
+        for (const std::string& k : recognised) {
+            keyboards.Push(k);
+        }
         ctx.EmitJson(Json::Object()
                          .Set("usable", usable)
+                         .Set("keyboards", std::move(keyboards))
                          .Set("simulator", simulated ? Json(sim) : Json())
                          .Set("interfaces", std::move(nodeList))
                          .Set("device_library", library.string())
@@ -170,6 +211,9 @@ int Run(Context& ctx, const CommandArgs& args) {
         }
         for (const Finding& f : findings) {
             ctx.Print(f.text);
+        }
+        for (const std::string& k : recognised) {
+            ctx.Print("recognised: " + k);
         }
         ctx.Print(std::string("device library: ") + library.string() +
                   (libraryPresent ? " (present)" : " (missing)"));

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "CtlRunner.h"
+#include "SimProcess.h"
 
 namespace vekora {
 namespace {
@@ -185,6 +186,16 @@ TEST_F(CtlDoctor, SimulatorInUse) {
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(Contains(r.out, "simulator in use")) << r.out;
     EXPECT_TRUE(Contains(r.out, "no vekora-kbd-sim answers")) << r.out;
+}
+
+TEST(CtlDoctorWithSimulator, NamesTheRecognisedKeyboards) {
+    testing::SimProcess sim({10, 1});
+    CtlRunner ctl;
+    ctl.SetEnv("VEKORA_HID_SIM", testing::SimProcess::SocketPath().string());
+    const auto r = ctl.Run({"doctor"});
+    EXPECT_EQ(r.status, 0) << r.out << r.err;
+    EXPECT_TRUE(Contains(r.out, "recognised: model 10 K98Rgb (VEKORA K98-1980)")) << r.out;
+    EXPECT_TRUE(Contains(r.out, "recognised: model 1 K61 (VEKORA K61)")) << r.out;
 }
 
 }  // namespace
