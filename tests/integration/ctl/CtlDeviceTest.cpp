@@ -89,8 +89,8 @@ protected:
     CtlShortKeyboard() : sim_({1}) {
         ctl_.SetEnv("VEKORA_HID_SIM", SimProcess::SocketPath().string());
     }
-    std::string State(const std::string& key) {
-        const std::string answer = sim_.Ctl("state 0");
+    std::string State(const std::string& key, int device = 0) {
+        const std::string answer = sim_.Ctl("state " + std::to_string(device));
         EXPECT_EQ(answer.rfind("ok ", 0), 0u) << answer;
         return testing::JsonField(answer, key);
     }
@@ -130,6 +130,20 @@ TEST_F(CtlShortKeyboard, UserLightPaintReachesTheKeyboard) {
     EXPECT_EQ(ctl_.Run({"userlight", "save-slot", "1", "1"}).status, 0);
     EXPECT_EQ(ctl_.Run({"userlight", "paint", "1", "Esc=#FF0000", "Space=#0000FF"}).status, 0);
     EXPECT_TRUE(AreaSet(State("light1")));
+}
+
+TEST_F(CtlShortKeyboard, SelectingAUserLightShowsItInTheCurrentSlot) {
+    // Stored without reaching the keyboard: the keyboard has no slot to show it in yet.
+    ASSERT_EQ(sim_.Ctl("unplug 0"), "ok");
+    ASSERT_EQ(ctl_.Run({"userlight", "paint", "1", "Q=#00FF00"}).status, 0);
+    const std::string plugged = sim_.Ctl("plug 1");  // "ok <index>"
+    ASSERT_EQ(plugged.rfind("ok ", 0), 0u) << plugged;
+    const int device = std::stoi(plugged.substr(3));
+    ASSERT_FALSE(AreaSet(State("light1", device)));
+    const auto r = ctl_.Run({"userlight", "select", "1", "--json"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(Contains(r.out, "\"slot\": 1")) << r.out;
+    EXPECT_TRUE(AreaSet(State("light1", device)));
 }
 
 TEST_F(CtlShortKeyboard, MacroUploadFillsTheMacroArea) {
