@@ -44,12 +44,7 @@ void DeviceLibrarySync::SendMacros(int profile) {
 }
 
 void DeviceLibrarySync::SendMusicFrame(std::span<const KeyLight> keys) {
-    std::vector<ViewKeyColour> colours;
-    colours.reserve(keys.size());
-    for (const KeyLight& k : keys) {
-        colours.push_back({k.keyCode, k.colour});
-    }
-    uploads_.SendMusicFrame(state_.model, colours);
+    uploads_.SendMusicFrame(state_.model, keys);
 }
 
 std::optional<int> DeviceLibrarySync::ReadProfile() {

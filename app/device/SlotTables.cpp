@@ -147,4 +147,13 @@ int SlotOfKey(DeviceModel m, int keyCode) {
     return t.lookup ? tables::At(*t.lookup, keyCode) : 0;
 }
 
+std::optional<int> PlacedSlotOfKey(DeviceModel m, int keyCode) {
+    const int slot = SlotOfKey(m, keyCode);
+    if (slot < 0 || slot >= kKeyMapSlotCount)
+        return std::nullopt;
+    if (slot == 0 && DefaultKeyOfSlot(m, 0) != keyCode)
+        return std::nullopt;
+    return slot;
+}
+
 }  // namespace vekora

@@ -7,6 +7,8 @@
 // code that a table does not list yields 0; so does every model without slot tables.
 #pragma once
 
+#include <optional>
+
 #include "device/DeviceModel.h"
 
 namespace vekora {
@@ -23,5 +25,11 @@ int DefaultKeyOfSlot(DeviceModel m, int slot);
 // Esc (41) is not listed for models 8, 9 and 10 and so resolves to slot 0, where their default
 // tables put it.
 int SlotOfKey(DeviceModel m, int keyCode);
+
+// The slot that really holds `keyCode` in a per-slot buffer (key map, colour map, on/off map,
+// music frame), or nothing. Slot 0 is also what the lookup gives for a key it does not list;
+// it counts only where the default table puts that very key there (Esc on the 87- and 98-key
+// boards), so an unlisted key never paints over Esc.
+std::optional<int> PlacedSlotOfKey(DeviceModel m, int keyCode);
 
 }  // namespace vekora

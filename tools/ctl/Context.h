@@ -24,8 +24,8 @@
 
 namespace vekora::ctl {
 
-// The synchronisation flows and what they run over (kept out of this header, see
-// TerminalSyncView.h).
+// The synchronisation flows and what they run over (the report link, the device library's
+// uploads); defined in Context.cpp so that the commands do not depend on them.
 struct SyncParts;
 
 class Context {

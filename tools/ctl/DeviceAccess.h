@@ -1,7 +1,6 @@
 // DeviceAccess: the keyboards of one invocation: the device manager, the window-side device
-// state and the scan, as the window runs them at start-up. (The scan handler stays out of this
-// header: the device library's API header and the report protocol's buffers both name a
-// kMusicFrameSize, so one file cannot include both.)
+// state and the scan, as the window runs them at start-up. (The scan handler, and with it the
+// device library's API, stays out of this header, which every command includes.)
 #pragma once
 
 #include <memory>

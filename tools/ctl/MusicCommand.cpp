@@ -154,13 +154,12 @@ int Run(Context& ctx, const CommandArgs& args) {
         if (seconds && now - start >= std::chrono::seconds(seconds)) {
             break;
         }
-        const bool sent =
-            ShowMusicFrame(model, visualizer, [&](std::span<const MusicKeyColour> keys) {
-                for (const MusicKeyColour& k : keys) {
-                    ctx.view().SetKeyColour(k.keyCode, k.colour);
-                }
-                ctx.SendMusicFrame();
-            });
+        const bool sent = ShowMusicFrame(model, visualizer, [&](std::span<const KeyLight> keys) {
+            for (const KeyLight& k : keys) {
+                ctx.view().SetKeyColour(k.keyCode, k.colour);
+            }
+            ctx.SendMusicFrame();
+        });
         frames += sent ? 1 : 0;
         const double level = Loudness(visualizer.ReadLevels());
         peak = std::max(peak, level);

@@ -1,6 +1,5 @@
-// TerminalSyncView: the synchronisation flows' view (SyncView) over the terminal view. Kept
-// apart from TerminalView because the flows' buffer header and the music picture header
-// cannot be included together.
+// TerminalSyncView: the synchronisation flows' view (SyncView) over the terminal view. Only
+// Context.cpp, which builds the flows, needs it.
 #pragma once
 
 #include "TerminalView.h"

@@ -6,7 +6,6 @@
 #include "device/libformats/DeviceTable.h"
 #include "device/libformats/MacroSteps.h"
 #include "device/library/DeviceLibraryBinding.h"
-#include "features/music/MusicFrame.h"
 
 namespace vekora {
 namespace {
@@ -152,16 +151,11 @@ void LibraryUploads::UploadMacros(int profile, const std::vector<LibraryMacro>& 
     }
 }
 
-void LibraryUploads::SendMusicFrame(DeviceModel model, std::span<const ViewKeyColour> keys) {
+void LibraryUploads::SendMusicFrame(DeviceModel model, std::span<const KeyLight> keys) {
     if (!Ready() || !binding_.Functions().SendMusicData) {
         return;
     }
-    std::vector<MusicKeyColour> colours;
-    colours.reserve(keys.size());
-    for (const ViewKeyColour& k : keys) {
-        colours.push_back({k.keyCode, k.colour});
-    }
-    const LibraryMusicFrame frame = BuildLibraryMusicFrame(model, colours);
+    const LibraryMusicFrame frame = BuildLibraryMusicFrame(model, keys);
     binding_.Functions().SendMusicData(binding_.DeviceHandle(), frame.data(),
                                        static_cast<int>(frame.size()));
 }

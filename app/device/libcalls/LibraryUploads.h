@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "device/DeviceModel.h"
+#include "device/KeyLight.h"
 #include "device/libformats/LibraryBuffers.h"
 #include "store/Records.h"
 
@@ -68,7 +69,7 @@ public:
     void UploadMacros(int profile, const std::vector<LibraryMacro>& macros);
 
     // One music frame of the view's colours.
-    void SendMusicFrame(DeviceModel model, std::span<const ViewKeyColour> keys);
+    void SendMusicFrame(DeviceModel model, std::span<const KeyLight> keys);
 
     // The profile the keyboard's table names (byte 30 + 1, 1..5); nothing when not read.
     std::optional<int> ReadProfile();

@@ -1,11 +1,13 @@
 // The lighting buffers of the device library: the per-key colour map of a user light
-// (SetKeyColor) and the light settings record of a light mode (SetLED). The music frame
-// (SendMusicData) is built with the other families' frames (features/music/MusicFrame.h).
+// (SetKeyColor), the light settings record of a light mode (SetLED) and the music frame
+// (SendMusicData).
 #pragma once
 
+#include <span>
 #include <vector>
 
 #include "device/DeviceModel.h"
+#include "device/KeyLight.h"
 #include "device/libformats/LibraryBuffers.h"
 #include "store/Records.h"
 
@@ -17,5 +19,9 @@ DeviceColourMap BuildDeviceColourMap(DeviceModel model, const std::vector<KeyCol
 
 // The ten values of a light mode: mode, 16, 3, 1, 255, 0, 0, 127, 0, 0.
 LightSettingsValues BuildLightSettings(int lightMode);
+
+// Red, green, blue of each view key's colour in its slot; keys the model does not place are
+// left out.
+LibraryMusicFrame BuildLibraryMusicFrame(DeviceModel model, std::span<const KeyLight> keys);
 
 }  // namespace vekora

@@ -28,16 +28,14 @@ using DeviceKeyMap = std::array<std::uint8_t, kLibraryKeyMapBytes>;
 using DeviceColourMap = std::array<std::uint8_t, kLibraryColourMapBytes>;
 using DeviceTable = std::array<std::uint8_t, kLibraryTableBytes>;
 using LightSettingsValues = std::array<std::int32_t, kLibraryLightInts>;
+// A music frame: red, green, blue of the key in slot s at bytes 3s..3s+2.
+inline constexpr std::size_t kLibraryMusicFrameBytes = kLibrarySlotCount * 3;
+using LibraryMusicFrame = std::array<std::uint8_t, kLibraryMusicFrameBytes>;
 
 static_assert(sizeof(DeviceKeyMap) == 504);
 static_assert(sizeof(DeviceColourMap) == 504);
 static_assert(sizeof(DeviceTable) == 128);
 static_assert(sizeof(LightSettingsValues) == 40);
-
-// A key of the keyboard view with the colour it shows (0x00BBGGRR), for music frames.
-struct ViewKeyColour {
-    int keyCode = 0;
-    std::uint32_t colour = 0;
-};
+static_assert(sizeof(LibraryMusicFrame) == 378);
 
 }  // namespace vekora

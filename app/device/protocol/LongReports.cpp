@@ -64,24 +64,11 @@ void ApplyLongDefaultSlots(LongReport& report, DeviceModel model) {
     }
 }
 
-std::optional<int> LongSlotOfKey(DeviceModel model, int keyCode) {
-    const int slot = SlotOfKey(model, keyCode);
-    if (slot < 0 || slot >= kKeyMapSlotCount) {
-        return std::nullopt;
-    }
-    // Slot 0 is also what the tables give for a key they do not list; it is the key's place
-    // only where the default table puts that very key there (Esc on the 87-key model).
-    if (slot == 0 && DefaultKeyOfSlot(model, 0) != keyCode) {
-        return std::nullopt;
-    }
-    return slot;
-}
-
 void ApplyLongAssignments(LongReport& report, DeviceModel model,
                           const std::vector<KeyAssignment>& assignments,
                           const std::vector<MacroDefinition>& macros) {
     for (const auto& a : assignments) {
-        auto slot = LongSlotOfKey(model, a.key_code);
+        auto slot = PlacedSlotOfKey(model, a.key_code);
         if (!slot) {
             continue;
         }
@@ -126,7 +113,7 @@ int LightModeFromLightBlock(const LongReport& block) {
 OnOffMap BuildOnOffMapFromColours(DeviceModel model, const std::vector<KeyColour>& colours) {
     OnOffMap map{};
     for (const auto& c : colours) {
-        if (auto slot = LongSlotOfKey(model, c.key_code)) {
+        if (auto slot = PlacedSlotOfKey(model, c.key_code)) {
             map[static_cast<std::size_t>(*slot)] =
                 IsLit(static_cast<std::uint32_t>(c.key_rgb)) ? kOnOffLit : 0;
         }
@@ -137,7 +124,7 @@ OnOffMap BuildOnOffMapFromColours(DeviceModel model, const std::vector<KeyColour
 OnOffMap BuildOnOffMapFromView(DeviceModel model, std::span<const KeyLight> keys) {
     OnOffMap map{};
     for (const auto& k : keys) {
-        if (auto slot = LongSlotOfKey(model, k.keyCode); slot && IsLit(k.colour)) {
+        if (auto slot = PlacedSlotOfKey(model, k.keyCode); slot && IsLit(k.colour)) {
             map[static_cast<std::size_t>(*slot)] = kOnOffLit;
         }
     }

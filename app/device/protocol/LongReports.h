@@ -114,7 +114,4 @@ LongReport BuildFactoryReset();
 // profile or light mode by itself.
 bool IsProfileChangeInput(std::span<const std::uint8_t> input);
 
-// The slot of a key on a long-family model, or nothing when the model's tables do not place it.
-std::optional<int> LongSlotOfKey(DeviceModel model, int keyCode);
-
 }  // namespace vekora

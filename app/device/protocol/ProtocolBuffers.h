@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "device/KeyLight.h"
 #include "device/manager/ReportBuffers.h"
 #include "store/Records.h"
 
@@ -20,12 +21,6 @@ inline constexpr std::size_t kMusicFrameSize = kFramePayloadSize;
 // Data areas end their last block with these two bytes.
 inline constexpr std::uint8_t kAreaEnd0 = 0xAA;
 inline constexpr std::uint8_t kAreaEnd1 = 0x55;
-
-// A key of the keyboard view with its colour (0x00BBGGRR; black counts as unlit).
-struct KeyLight {
-    int keyCode = 0;
-    std::uint32_t colour = 0;
-};
 
 // The three game-mode switches ("disable_win", "disable_alttab", "disable_altf4").
 struct GameModeSwitches {
@@ -57,22 +52,6 @@ constexpr std::uint8_t LowByte(int v) {
 }
 constexpr std::uint8_t HighByte(int v) {
     return static_cast<std::uint8_t>((v >> 8) & 0xFF);
-}
-constexpr std::uint8_t RedOf(std::uint32_t bgr) {
-    return static_cast<std::uint8_t>(bgr & 0xFF);
-}
-constexpr std::uint8_t GreenOf(std::uint32_t bgr) {
-    return static_cast<std::uint8_t>((bgr >> 8) & 0xFF);
-}
-constexpr std::uint8_t BlueOf(std::uint32_t bgr) {
-    return static_cast<std::uint8_t>((bgr >> 16) & 0xFF);
-}
-constexpr std::uint32_t ColourOf(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
-    return static_cast<std::uint32_t>(r) | (static_cast<std::uint32_t>(g) << 8) |
-           (static_cast<std::uint32_t>(b) << 16);
-}
-constexpr bool IsLit(std::uint32_t bgr) {
-    return (bgr & 0xFFFFFFu) != 0;
 }
 
 }  // namespace vekora

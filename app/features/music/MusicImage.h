@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include "device/KeyLight.h"
+
 namespace vekora {
 
 using MusicColour = std::uint32_t;
@@ -27,14 +29,4 @@ constexpr int MusicPixelIndex(int x, int y) {
 constexpr MusicColour MakeMusicColour(int red, int green, int blue) {
     return static_cast<MusicColour>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
-constexpr int RedOf(MusicColour c) {
-    return static_cast<int>(c & 0xFF);
-}
-constexpr int GreenOf(MusicColour c) {
-    return static_cast<int>((c >> 8) & 0xFF);
-}
-constexpr int BlueOf(MusicColour c) {
-    return static_cast<int>((c >> 16) & 0xFF);
-}
-
 }  // namespace vekora

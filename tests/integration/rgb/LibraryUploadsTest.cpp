@@ -206,7 +206,7 @@ TEST_P(RgbUploads, MacrosArriveAsStepRecordsWithTheirLastEvent) {
 }
 
 TEST_P(RgbUploads, MusicFrames) {
-    const std::vector<ViewKeyColour> keys = {{key::A, 0x00FF00}, {key::Esc, 0x0000FF}};
+    const std::vector<KeyLight> keys = {{key::A, 0x00FF00}, {key::Esc, 0x0000FF}};
     uploads_.SendMusicFrame(Model(), keys);
     uploads_.SendMusicFrame(Model(), keys);
     const std::string state = State();

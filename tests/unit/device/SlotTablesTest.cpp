@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -169,6 +170,37 @@ TEST(SlotTables, SixAndSevenShareTheirTables) {
         EXPECT_EQ(SlotOfKey(DeviceModel::K61SingleLight, code),
                   SlotOfKey(DeviceModel::K61SE, code));
 }
+
+// ---- Slots that really hold a key ---------------------------------------------------------
+
+struct PlacedCase {
+    const char* name;
+    DeviceModel model;
+    int keyCode;
+    std::optional<int> slot;
+};
+
+class PlacedSlots : public ::testing::TestWithParam<PlacedCase> {};
+
+TEST_P(PlacedSlots, OnlyKeysTheTablesPlaceGetASlot) {
+    EXPECT_EQ(PlacedSlotOfKey(GetParam().model, GetParam().keyCode), GetParam().slot);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PlacedSlots,
+    ::testing::Values(PlacedCase{"K61SELetterA", DeviceModel::K61SE, 4, 9},
+                      PlacedCase{"K61SEF1NotPlaced", DeviceModel::K61SE, 58, std::nullopt},
+                      PlacedCase{"K61SEEscOnSlot1", DeviceModel::K61SE, 41, 1},
+                      PlacedCase{"K87EscOnSlot0", DeviceModel::K87SingleLight, 41, 0},
+                      PlacedCase{"K87KeypadNotPlaced", DeviceModel::K87SingleLight, 89,
+                                 std::nullopt},
+                      PlacedCase{"K87RgbApplicationOnSlot65", DeviceModel::K87Rgb, 101, 65},
+                      PlacedCase{"K98EscOnSlot0", DeviceModel::K98Rgb, 41, 0},
+                      // Key 100 sits in the 98-key music grid but has no slot: it must not land
+                      // on Esc's slot 0.
+                      PlacedCase{"K98Key100NotPlaced", DeviceModel::K98Rgb, 100, std::nullopt},
+                      PlacedCase{"ModelWithoutTables", DeviceModel::K61, 4, std::nullopt}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace vekora

@@ -179,28 +179,6 @@ TEST(LongKeyMap, DefaultsFillSlots0To99AndKeepTheRest) {
     }
 }
 
-struct SlotCase {
-    std::string name;
-    DeviceModel model;
-    int keyCode;
-    std::optional<int> slot;
-};
-
-class LongSlots : public ::testing::TestWithParam<SlotCase> {};
-
-TEST_P(LongSlots, Lookup) {
-    EXPECT_EQ(LongSlotOfKey(GetParam().model, GetParam().keyCode), GetParam().slot);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LongSlots,
-    ::testing::Values(SlotCase{"K61SELetterA", DeviceModel::K61SE, 4, 9},
-                      SlotCase{"K61SEF1NotPlaced", DeviceModel::K61SE, 58, std::nullopt},
-                      SlotCase{"K87EscOnSlot0", DeviceModel::K87SingleLight, 41, 0},
-                      SlotCase{"K87KeypadNotPlaced", DeviceModel::K87SingleLight, 89,
-                               std::nullopt}),
-    [](const auto& info) { return info.param.name; });
-
 TEST(LongKeyMap, AssignmentsGoToTheirSlotsAndUnknownKeysAreSkipped) {
     LongReport map{};
     ApplyLongAssignments(map, DeviceModel::K61SE,
@@ -222,6 +200,11 @@ TEST(LongOnOffMap, FromStoredColoursAndFromView) {
     const std::vector<KeyLight> view = {{4, 0}, {41, 0x0000FF}, {58, 0xFFFFFF}};
     auto fromView = BuildOnOffMapFromView(DeviceModel::K87SingleLight, view);
     EXPECT_EQ(NonZeroBytes(fromView), (ByteMap{{0, 0xFF}, {12, 0xFF}}));
+
+    // On the 61-key boards Esc is slot 1 and F1 has no slot: it must not light slot 0. Bits
+    // above the colour do not count as lit.
+    const std::vector<KeyLight> se = {{41, 0x000100}, {58, 0xFF}, {20, 0xFF000000}};
+    EXPECT_EQ(NonZeroBytes(BuildOnOffMapFromView(DeviceModel::K61SE, se)), (ByteMap{{1, 0xFF}}));
 }
 
 TEST(LongInput, ProfileChangeReport) {

@@ -118,6 +118,18 @@ TEST(ShortMusicFrame, CarriesViewColoursWithoutEndMarker) {
               (ByteMap{{76, 19}, {224, 56}, {225, 0x03}, {226, 0x02}, {227, 0x01}}));
 }
 
+TEST(ShortMusicFrame, K61LightIndexFollowsTheRevisionFlag) {
+    const std::vector<KeyLight> keys = {{41, 0x332211}, {175, 0x0000FF}, {250, 0xFFFFFF}};
+    // Without the flag Esc has light index 19 and Fn 96; code 250 has none.
+    EXPECT_EQ(NonZeroBytes(BuildShortMusicFrame(DeviceModel::K61, false, keys)),
+              (ByteMap{{76, 19}, {77, 0x11}, {78, 0x22}, {79, 0x33}, {384, 96}, {385, 0xFF}}));
+    // With the flag Fn moves to index 98.
+    const auto revision = BuildShortMusicFrame(DeviceModel::K61, true, keys);
+    EXPECT_EQ(revision[392], 98);
+    EXPECT_EQ(revision[393], 0xFF);
+    EXPECT_EQ(revision[384], 0);
+}
+
 TEST(ShortColourPreview, ReadsEachViewKeyFromItsIndex) {
     ShortColourArea area{};
     area[224] = 56;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "device/KeyCodes.h"
 
 namespace vekora {
@@ -49,6 +51,32 @@ TEST(DeviceColourMap, ByteAboveTheColourIsIgnored) {
 
 TEST(DeviceColourMap, EmptyLightGivesAZeroMap) {
     EXPECT_EQ(BuildDeviceColourMap(DeviceModel::K98Rgb, {}), DeviceColourMap{});
+}
+
+TEST(DeviceColourMap, KeysWithoutASlotDoNotPaintOverEsc) {
+    // Key 100 has no slot on the 98-key board; the lookup's "missing" answer is slot 0.
+    const DeviceColourMap map = BuildDeviceColourMap(
+        DeviceModel::K98Rgb, {Colour(key::Esc, 0x000001), Colour(100, 0xFFFFFF)});
+    EXPECT_EQ(ColourSlot(map, 0), (std::array<std::uint8_t, 4>{0, 0, 0x01, 0}));
+}
+
+TEST(LibraryMusicFrame, PutsRedGreenBlueIntoTheKeysSlot) {
+    const std::vector<KeyLight> keys = {{key::Esc, 0x030201}, {key::Application, 0x0A0B0C}};
+    LibraryMusicFrame expected{};
+    expected[0] = 1, expected[1] = 2, expected[2] = 3;
+    // The Application key looks up slot 65 on the 87-key RGB board.
+    expected[195] = 0x0C, expected[196] = 0x0B, expected[197] = 0x0A;
+    EXPECT_EQ(BuildLibraryMusicFrame(DeviceModel::K87Rgb, keys), expected);
+}
+
+TEST(LibraryMusicFrame, KeysWithoutASlotAreLeftOut) {
+    // Key 100 sits in the 98-key board's music grid but has no slot: it must not paint over
+    // Esc's slot 0.
+    const std::vector<KeyLight> stray = {{key::Esc, 0x000001}, {100, 0xFFFFFF}};
+    const LibraryMusicFrame k98 = BuildLibraryMusicFrame(DeviceModel::K98Rgb, stray);
+    EXPECT_EQ(k98[0], 1);
+    EXPECT_EQ(k98[1], 0);
+    EXPECT_EQ(k98[2], 0);
 }
 
 TEST(LightSettings, CarriesTheModeAndTheFixedValues) {
