@@ -152,6 +152,10 @@ void SimKeyboardState::ApplyShortData() {
             if (profileOk) {
                 p.lightBlock = data_;
                 p.lightMode = data_[0];
+                // The keyboard shows the profile whose light it was just given. This is how
+                // the program switches profiles on these keyboards: selecting a profile sends
+                // nothing but its light settings.
+                profile_ = targetArg_;
             }
             break;
         case Target::GameMode:

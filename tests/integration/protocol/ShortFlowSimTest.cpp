@@ -210,5 +210,19 @@ TEST(ShortFlowsOnSim, KeyboardSideProfileChangeIsAdoptedAtTheNextSynchronisation
     ExpectKeyboardMatchesStore(f);
 }
 
+TEST(ShortFlowsOnSim, AProfileChosenInTheProgramSurvivesTheNextSynchronisation) {
+    FlowSim f(DeviceModel::K61);
+    f.sync.SelectProfile(3);
+    // The light transaction of profile 3 is all a selection sends; the keyboard follows it.
+    EXPECT_EQ(f.StateInt("profile"), 3);
+    const auto start = f.manager.GetClock().Now();
+    while (f.manager.GetClock().Now() - start < kSyncIntervalMs + 2 * kTickIntervalMs) {
+        f.manager.GetClock().SleepFor(kTickIntervalMs);
+        f.sync.Tick();
+    }
+    EXPECT_EQ(f.state.profile, 3);
+    EXPECT_EQ(f.settings.values[DeviceModel::K61], 3);
+}
+
 }  // namespace
 }  // namespace vekora
