@@ -91,6 +91,13 @@ int RunImportProfile(Context& ctx, const CommandArgs& args) {
     // As the window does after an import: the model is set up again, which loads and sends
     // the (possibly new) current profile.
     ctx.SelectProfile(ctx.session().profile);
+    if (!result.profile && result.itemsStored == 0) {
+        // Well-formed, but not a profile this keyboard can use (another root element, or only
+        // profiles the model does not offer): say so instead of reporting an empty import.
+        return ctx.Fail(kExitFailure, "'" + args.positional[0] +
+                                          "' holds no profile for this keyboard; nothing was "
+                                          "imported");
+    }
     ctx.Print("imported " + std::to_string(result.itemsStored) + " key assignments; " +
               ProfileTitle(ctx.session().profile) + " is current");
     ctx.EmitJson(Json::Object()

@@ -166,8 +166,7 @@ TEST_F(CtlStore, LightExportImportRoundTrip) {
     EXPECT_TRUE(Contains(ctl_.Run({"userlight", "show", "2"}).out, "#102030"));
 }
 
-// Every malformed file of the test data leaves the settings as they were. (wrong-root.xml is
-// not among them: the profile reader takes a profile from any root element.)
+// Every malformed file of the test data leaves the settings as they were and fails.
 class CtlMalformedFile : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(CtlMalformedFile, ChangesNothing) {
@@ -196,7 +195,7 @@ std::string FileCaseName(const ::testing::TestParamInfo<std::string>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, CtlMalformedFile,
-                         ::testing::Values("binary.xml", "control-character.xml",
+                         ::testing::Values("wrong-root.xml", "binary.xml", "control-character.xml",
                                            "duplicate-attribute.xml", "empty.xml", "non-utf8.xml",
                                            "truncated-light.xml", "truncated-profile.xml",
                                            "two-roots.xml", "unclosed-root-tag.xml",
