@@ -76,12 +76,12 @@ std::optional<int> DeviceSync::SendProfileSelect(SyncFamily family, int profile)
     return std::nullopt;
 }
 
-void DeviceSync::ShowProfileState(int profile) {
+void DeviceSync::ShowProfileState(int profile, bool sendLight) {
     view_.ShowProfile(profile);
     const int mode = db_.GetConfigInt(profile, kLightModeKey);
     state_.lightMode = mode;
     view_.ShowLightMode(mode);
-    if (IsShortModel(state_.model)) {
+    if (sendLight && IsShortModel(state_.model)) {
         SendShortLightMode(link_, profile, mode);
     }
     view_.ShowGameMode(StoredSwitches(db_, profile));
@@ -358,7 +358,9 @@ void DeviceSync::ResetAllProfiles() {
             SendLongFactoryReset(link_);
             link_.Pause(kFactoryResetPauseMs);
             link_.Pause(kResetStepPauseMs);
-            ShowProfileState(1);
+            // The factory reset already set the keyboard's light (also on model 6, which
+            // otherwise takes its light mode by the short transaction): only the window follows.
+            ShowProfileState(1, false);
             for (int i = 0; i < 4; ++i) {
                 link_.Pause(kResetStepPauseMs);
             }

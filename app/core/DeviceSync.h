@@ -93,7 +93,9 @@ public:
 
 private:
     SyncFamily Family() const { return FamilyOf(state_.model); }
-    void ShowProfileState(int profile);
+    // Labels, stored light mode, switches and pages of `profile`; the short family also gets
+    // the light mode unless `sendLight` is false.
+    void ShowProfileState(int profile, bool sendLight = true);
     void AdoptProfile(int profile);
     void SyncFromKeyboard();
     void SendLongResetSequence();
