@@ -3,27 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "ByteMatchers.h"
+#include "MacroFixtures.h"
 
 namespace vekora {
 namespace {
 
 using testing::ByteMap;
+using testing::Ev;
+using testing::Macro;
 using testing::NonZeroBytes;
-
-MacroEvent Ev(int type, int value) {
-    MacroEvent e;
-    e.type = type;
-    e.value = value;
-    return e;
-}
-
-StoredMacro Macro(int id, std::vector<MacroEvent> events) {
-    StoredMacro m;
-    m.definition.macro_id = id;
-    m.definition.play_times = 1;
-    m.events = std::move(events);
-    return m;
-}
 
 constexpr int kVkA = 65;  // key code 4
 using Ev4 = std::array<std::uint8_t, 4>;
