@@ -54,6 +54,13 @@ struct MacroDefinition {
 };
 
 // One recorded step of a macro; record_index is its position, from 0.
+// Values of MacroEvent::type.
+inline constexpr int kMacroEventDelay = 1;
+inline constexpr int kMacroEventKeyDown = 2;
+inline constexpr int kMacroEventKeyUp = 3;
+inline constexpr int kMacroEventMouseDown = 4;
+inline constexpr int kMacroEventMouseUp = 5;
+
 struct MacroEvent {
     int record_id = 0;
     int macro_id = 0;

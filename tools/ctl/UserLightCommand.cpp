@@ -7,6 +7,7 @@
 #include "Context.h"
 #include "KeySyntax.h"
 #include "device/KeyLabels.h"
+#include "device/hid/HexDigit.h"
 #include "store/Utf8.h"
 
 namespace vekora::ctl {
@@ -24,14 +25,8 @@ std::optional<uint32_t> ParseColour(std::string_view text) {
     }
     uint32_t rgb = 0;
     for (char c : text) {
-        int digit;
-        if (c >= '0' && c <= '9')
-            digit = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            digit = c - 'A' + 10;
-        else
+        const int digit = HexDigitValue(c);
+        if (digit < 0)
             return std::nullopt;
         rgb = rgb * 16 + static_cast<uint32_t>(digit);
     }

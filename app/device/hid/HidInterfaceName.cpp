@@ -4,21 +4,10 @@
 #include <cstdio>
 #include <vector>
 
+#include "device/hid/HexDigit.h"
+
 namespace vekora {
 namespace {
-
-int HexDigit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 std::optional<unsigned long> ParseHex(std::string_view text) {
     if (text.empty() || text.size() > 8) {
@@ -26,7 +15,7 @@ std::optional<unsigned long> ParseHex(std::string_view text) {
     }
     unsigned long value = 0;
     for (char c : text) {
-        const int d = HexDigit(c);
+        const int d = HexDigitValue(c);
         if (d < 0) {
             return std::nullopt;
         }
@@ -142,8 +131,8 @@ int InterfaceNumberFromName(std::string_view name) {
     int value = 0;
     std::size_t i = at + 4;
     int digits = 0;
-    for (; i < upper.size() && HexDigit(upper[i]) >= 0 && digits < 4; ++i, ++digits) {
-        value = value * 16 + HexDigit(upper[i]);
+    for (; i < upper.size() && HexDigitValue(upper[i]) >= 0 && digits < 4; ++i, ++digits) {
+        value = value * 16 + HexDigitValue(upper[i]);
     }
     return digits == 0 ? -1 : value;
 }

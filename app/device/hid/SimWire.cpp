@@ -8,23 +8,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include "device/hid/HexDigit.h"
+
 namespace vekora {
-namespace {
-
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 std::string HexEncode(const std::uint8_t* data, std::size_t size) {
     static constexpr char kDigits[] = "0123456789abcdef";
@@ -43,8 +30,8 @@ std::optional<std::vector<std::uint8_t>> HexDecode(std::string_view hex) {
     }
     std::vector<std::uint8_t> out(hex.size() / 2);
     for (std::size_t i = 0; i < out.size(); ++i) {
-        const int hi = HexValue(hex[2 * i]);
-        const int lo = HexValue(hex[2 * i + 1]);
+        const int hi = HexDigitValue(hex[2 * i]);
+        const int lo = HexDigitValue(hex[2 * i + 1]);
         if (hi < 0 || lo < 0) {
             return std::nullopt;
         }

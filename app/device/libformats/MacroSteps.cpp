@@ -6,12 +6,6 @@
 namespace vekora {
 namespace {
 
-constexpr int kEventDelay = 1;
-constexpr int kEventKeyDown = 2;
-constexpr int kEventKeyUp = 3;
-constexpr int kEventMouseDown = 4;
-constexpr int kEventMouseUp = 5;
-
 constexpr int kMaxDelayMs = 31000;
 
 std::optional<int> MouseVirtualKey(int button) {
@@ -36,17 +30,17 @@ std::vector<MacroStep> PlanMacroSteps(const std::vector<MacroEvent>& events) {
     for (const MacroEvent& e : events) {
         std::optional<MacroStep> step;
         switch (e.type) {
-            case kEventDelay:
+            case kMacroEventDelay:
                 delay = std::clamp(e.value, 0, kMaxDelayMs);
                 break;
-            case kEventKeyDown:
-            case kEventKeyUp:
-                step = MacroStep{e.value, e.type == kEventKeyDown, 0};
+            case kMacroEventKeyDown:
+            case kMacroEventKeyUp:
+                step = MacroStep{e.value, e.type == kMacroEventKeyDown, 0};
                 break;
-            case kEventMouseDown:
-            case kEventMouseUp:
+            case kMacroEventMouseDown:
+            case kMacroEventMouseUp:
                 if (const auto vk = MouseVirtualKey(e.value)) {
-                    step = MacroStep{*vk, e.type == kEventMouseDown, 0};
+                    step = MacroStep{*vk, e.type == kMacroEventMouseDown, 0};
                 }
                 break;
             default:

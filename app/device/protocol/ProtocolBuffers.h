@@ -40,13 +40,6 @@ struct StoredMacro {
     std::vector<MacroEvent> events;
 };
 
-// Macro event types as stored.
-inline constexpr int kMacroEventDelay = 1;
-inline constexpr int kMacroEventKeyDown = 2;
-inline constexpr int kMacroEventKeyUp = 3;
-inline constexpr int kMacroEventMouseDown = 4;
-inline constexpr int kMacroEventMouseUp = 5;
-
 constexpr std::uint8_t LowByte(int v) {
     return static_cast<std::uint8_t>(v & 0xFF);
 }

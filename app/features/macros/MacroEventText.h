@@ -3,15 +3,17 @@
 
 #include <string>
 
+#include "store/Records.h"
+
 namespace vekora {
 
 // `type` of a MacroEvent.
 enum class MacroEventType : int {
-    Delay = 1,
-    KeyDown = 2,
-    KeyUp = 3,
-    MouseDown = 4,
-    MouseUp = 5,
+    Delay = kMacroEventDelay,
+    KeyDown = kMacroEventKeyDown,
+    KeyUp = kMacroEventKeyUp,
+    MouseDown = kMacroEventMouseDown,
+    MouseUp = kMacroEventMouseUp,
 };
 
 // The picture of a record list item: what the step does.
