@@ -14,12 +14,7 @@ CPoint PointOf(LPARAM l) {
 MDialog::MDialog() = default;
 
 MDialog::~MDialog() {
-    if (hwnd_ && Platform::HasInstance() && Platform::Get().IsWindow(hwnd_)) {
-        HWND h = hwnd_;
-        Platform::Get().SetUserData(h, nullptr);
-        hwnd_ = nullptr;
-        Platform::Get().DestroyWindow(h);
-    }
+    DestroyOwnWindow();
     manager_.DestroyData();
 }
 

@@ -15,12 +15,7 @@ CPoint PointOf(LPARAM l) {
 MPopupWnd::MPopupWnd() = default;
 
 MPopupWnd::~MPopupWnd() {
-    if (hwnd_ && Platform::HasInstance() && Platform::Get().IsWindow(hwnd_)) {
-        HWND h = hwnd_;
-        Platform::Get().SetUserData(h, nullptr);
-        hwnd_ = nullptr;
-        Platform::Get().DestroyWindow(h);
-    }
+    DestroyOwnWindow();
     manager_.DestroyData();
 }
 

@@ -10,6 +10,10 @@ namespace VKUI {
 MWindow::MWindow() = default;
 
 MWindow::~MWindow() {
+    DestroyOwnWindow();
+}
+
+void MWindow::DestroyOwnWindow() {
     if (hwnd_ && Platform::HasInstance() && Platform::Get().IsWindow(hwnd_)) {
         HWND h = hwnd_;
         Platform::Get().SetUserData(h, nullptr);

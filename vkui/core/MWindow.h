@@ -73,6 +73,10 @@ public:
     static LRESULT WndProc(HWND hwnd, unsigned msg, WPARAM wParam, LPARAM lParam);
 
 protected:
+    // Destroys the window without calling back into this object: derived destructors call it
+    // while their paint manager still exists.
+    void DestroyOwnWindow();
+
     HWND parent_ = nullptr;
     HWND hwnd_ = nullptr;
     long spare_ = 0;
